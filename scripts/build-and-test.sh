@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds everything and runs every test: the normal build, the same
+# tests under the address and undefined-behaviour sanitizers, and the formatting check.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+echo "== Build and test"
+cmake --preset default -DTORVANE_BUILD_TESTS=ON >/dev/null
+cmake --build --preset default
+ctest --preset default
+
+echo "== Build and test under sanitizers"
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
+
+echo "== Formatting"
+bash scripts/check-format.sh

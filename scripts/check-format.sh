@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Fails when a C++ file under version control is not clang-formatted.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mapfile -t files < <(git ls-files '*.cpp' '*.h')
+if [ ${#files[@]} -eq 0 ]; then
+    exit 0
+fi
+clang-format --dry-run --Werror "${files[@]}"
+echo "clang-format: ${#files[@]} files clean"

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace torvane {
+
+// What the main window's owner asks of the window that shows it.
+class IWindowHost {
+public:
+    virtual ~IWindowHost() = default;
+    virtual void SetGoCaption(const std::string& caption) = 0;
+    virtual void EnableGo(bool enabled) = 0;
+    // Invalidate the whole client area with erasing and update at once (ends in OnPaint).
+    virtual void FullRedraw() = 0;
+    // Draw the graph at once over what the window shows, without invalidating.
+    virtual void RedrawNow() = 0;
+    virtual void Minimize() = 0;
+    // Show the window and bring it to the foreground.
+    virtual void ShowAndActivate() = 0;
+    // End the modal loop with the given exit code.
+    virtual void PostQuit(int exitCode) = 0;
+};
+
+}  // namespace torvane

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+namespace torvane {
+
+// The handheld's integer types, kept so the arithmetic and the stored sizes stay 32-bit.
+using BOOL = std::int32_t;
+using DWORD = std::uint32_t;
+using COLORREF = std::uint32_t;  // 0x00BBGGRR; 0xFF000000 is the automatic colour
+
+constexpr COLORREF kAutomaticColour = 0xFF000000u;
+
+}  // namespace torvane

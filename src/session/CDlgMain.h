@@ -1,0 +1,125 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "platform/WinTypes.h"
+#include "session/CGoButton.h"
+#include "session/MainServices.h"
+#include "session/logdata/BatteryLog.h"
+#include "settings/CSettingsStore.h"
+
+namespace torvane {
+
+constexpr unsigned int IDT_SESSION = 26539;
+constexpr unsigned int IDT_COUNTDOWN = 26540;
+constexpr unsigned int IDT_MONITOR = 26541;
+constexpr unsigned int kMonitorPeriodMs = 5000;
+constexpr unsigned int kCountdownPeriodMs = 1000;
+constexpr unsigned int kSessionPeriodMs = 1000;
+
+constexpr int kLoadTargetLive = 0;
+constexpr int kLoadTargetNone = 5;
+
+// The notification-icon record the window adds at start-up and removes at destruction.
+struct NotifyIconRecord {
+    std::uint32_t cbSize = 152;
+    std::uint32_t uID = 1291;
+    std::uint32_t uFlags = 3;
+    std::uint32_t uCallbackMessage = 2315;
+};
+
+// The menu-bar creation record: the bar comes from menu-bar resource 129.
+struct MenuBarRecord {
+    std::uint32_t cbSize = 36;
+    std::uint32_t dwFlags = 0;
+    std::uint32_t nToolBarId = 129;
+};
+
+// The main window's owner: all run-time state of the program and the handlers of its messages.
+// The Qt window that shows it forwards its events here and carries out what it is asked for
+// through the services.
+class CDlgMain {
+public:
+    explicit CDlgMain(const MainServices& services);
+    ~CDlgMain();
+
+    CDlgMain(const CDlgMain&) = delete;
+    CDlgMain& operator=(const CDlgMain&) = delete;
+
+    // Start-up and teardown.
+    void OnInitDialog();
+    void OnDestroy();
+
+    // Settings.
+    void InitDefaultSettings();
+    void LoadSettings();
+
+    // The session controller.
+    void StartCountdown();
+    void StopSession();
+    void OnGoStop();
+    void OnResumeSession();
+    void OnTimer(unsigned int timerId);
+
+    // The auto-save file: the save path followed directly by "\autosave.blf".
+    std::string AutoSavePath() const;
+
+    // Power settings for a session: 1 overrides the suspend timeout, 0 restores it.
+    void OverrideSuspendTimeout(BOOL bOverride);
+
+    CSettingsStore& SettingsStore() { return m_settings; }
+    const MainServices& Services() const { return m_services; }
+
+    // Run-time state, in declaration order of the window's data.
+    unsigned int m_nMonitorTimer = 0;
+    BOOL m_bAutoStartMode = 0;
+    std::string m_strSavePath;
+    DWORD m_dwSavedSuspendTimeout = 0;
+    BOOL m_bMinimizePending = 1;
+    BOOL m_bIgnorePowerOff = 0;
+    BOOL m_bMinimizeOnStart = 0;
+    std::int32_t m_nAutoPowerOffAt = 0;
+    BOOL m_bAutoPowerOff = 0;
+    COLORREF m_crGrid1 = 0;
+    COLORREF m_crGrid2 = 0;
+    COLORREF m_crGrid3 = 0;
+    COLORREF m_crRef1 = 0;
+    COLORREF m_crRef2 = 0;
+    COLORREF m_crRef3 = 0;
+    COLORREF m_crSess = 0;
+    COLORREF m_crStatus = 0;
+    std::int32_t m_nLastStatusMinute = 0;
+    std::int32_t m_nMinEstimateSamples = 2;
+    BOOL m_bShowEstimations = 0;
+    std::int32_t m_nLoadTarget = kLoadTargetNone;
+    BOOL m_bAutoSave = 0;
+    BOOL m_bShowDetailedGrid = 0;
+    std::string m_strStatus;
+    NotifyIconRecord m_nid;
+    std::array<BOOL, 3> m_bShowRef{};
+    BOOL m_bShowHGrid = 0;
+    BOOL m_bShowVGrid = 0;
+    MenuBarRecord m_mbi;
+    std::int32_t m_nCountdown = 0;
+    unsigned int m_nCountdownTimer = 0;
+    std::int32_t m_nLastPercent = 0;
+    std::int32_t m_nSessionSeconds = 0;
+    unsigned int m_nSessionTimer = 0;
+    BatteryLog m_log;
+    std::array<BatteryLog, 3> m_ref{};
+    std::int32_t m_nScaleHours = 7;
+    std::int32_t m_nGraphBottom = 228;
+    std::int32_t m_nGraphTop = 37;
+    std::int32_t m_nGraphRight = 235;
+    std::int32_t m_nGraphLeft = 30;
+    CGoButton m_btnGo;
+    int m_hIcon = 128;  // the program icon resource
+
+private:
+    MainServices m_services;
+    CSettingsStore m_settings;
+};
+
+}  // namespace torvane

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+namespace torvane {
+
+class IPowerStatus;
+class ITimers;
+class IRegistry;
+class IWindowHost;
+class IMessageBox;
+class IFileDialog;
+class IFileStore;
+class INotifyIcon;
+class IPowerOffKey;
+class ISuspendInhibitor;
+
+// The outside services the main window's owner works through; the Qt program passes the
+// Linux backends, the tests pass doubles.
+struct MainServices {
+    IPowerStatus& power;
+    ITimers& timers;
+    IRegistry& registry;
+    IWindowHost& window;
+    IMessageBox& messages;
+    IFileDialog& fileDialog;
+    IFileStore& files;
+    INotifyIcon& notifyIcon;
+    IPowerOffKey& powerOffKey;
+    ISuspendInhibitor& suspendInhibitor;
+};
+
+}  // namespace torvane

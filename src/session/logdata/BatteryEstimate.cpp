@@ -1,0 +1,69 @@
+#include "session/logdata/BatteryEstimate.h"
+
+#include <cstdio>
+
+#include "session/logdata/IntMath.h"
+
+namespace torvane {
+
+using intmath::Wide;
+
+std::optional<StatusEstimate> ComputeStatusEstimate(const StatusEstimateInput& in) {
+    if (in.n <= in.minEstimateSamples) {
+        return std::nullopt;
+    }
+    // While the reading has not fallen below the first sample, the start is taken as 100 %.
+    std::int32_t startLevel = in.p0;
+    if (startLevel <= in.p) {
+        startLevel = 100;
+    }
+    const std::int32_t drop = intmath::Sub(startLevel, in.p);
+    if (drop <= 0) {
+        return std::nullopt;  // still at 100 %: no rate observed yet
+    }
+    const std::int32_t life = intmath::MulDiv(in.tLast, 100, drop);
+    const std::int32_t timeToEmpty = intmath::MulDiv(in.tLast, startLevel, drop);
+    return StatusEstimate{life, intmath::Sub(timeToEmpty, in.tNow)};
+}
+
+std::string FormatHoursMinutes(std::int32_t minutes) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%d:%.2dh", minutes / 60, minutes % 60);
+    return buffer;
+}
+
+std::string FormatFirstSampleStatus(std::int32_t percent, std::int32_t tNow) {
+    return "Running, Battery: " + std::to_string(percent) + "%, Run time: " +
+           FormatHoursMinutes(tNow);
+}
+
+std::string FormatRunningStatus(const StatusEstimateInput& in) {
+    std::string line = FormatFirstSampleStatus(in.p, in.tNow) + ", Estimated battery life: ";
+    const auto estimate = ComputeStatusEstimate(in);
+    if (!estimate) {
+        return line + "N/A";
+    }
+    return line + FormatHoursMinutes(estimate->lifeMinutes) + ", " +
+           FormatHoursMinutes(estimate->leftMinutes) + " left";
+}
+
+std::optional<EndPoint> EstimationEndPoint(std::int32_t m0, std::int32_t p0, std::int32_t mn,
+                                           std::int32_t pn, std::int32_t scaleMinutes) {
+    const Wide percentDrop = Wide{p0} - pn;
+    const Wide minutesSpan = Wide{mn} - m0;
+    if (percentDrop == 0) {
+        return std::nullopt;  // a flat line never reaches 0 %
+    }
+    // Minutes at which the line through the first and last sample reaches 0 %.
+    const std::int32_t f = intmath::Saturate((Wide{p0} * minutesSpan) / percentDrop);
+    if (f < scaleMinutes) {
+        return EndPoint{f, 0};
+    }
+    if (minutesSpan == 0) {
+        return std::nullopt;
+    }
+    const Wide y = -(((Wide{scaleMinutes} - f) * percentDrop) / minutesSpan);
+    return EndPoint{scaleMinutes, intmath::Saturate(y)};
+}
+
+}  // namespace torvane

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/IFileDialog.h"
+#include "platform/IFileStore.h"
+#include "platform/IMessageBox.h"
+#include "platform/INotifyIcon.h"
+#include "platform/IPowerOffKey.h"
+#include "platform/IPowerStatus.h"
+#include "platform/ISuspendInhibitor.h"
+#include "platform/IWindowHost.h"
+
+namespace torvane::test {
+
+class FakePowerStatus : public IPowerStatus {
+public:
+    int BatteryPercent() override {
+        ++percentReads;
+        return percent;
+    }
+    bool OnAcPower() override {
+        ++acReads;
+        return onAc;
+    }
+    int percent = 100;
+    bool onAc = true;
+    int percentReads = 0;
+    int acReads = 0;
+};
+
+// Records every message shown and answers from a script (Ok, or Yes for questions, when the
+// script is empty).
+class ScriptedMessageBox : public IMessageBox {
+public:
+    MessageAnswer Show(const std::string& text, MessageButtons buttons) override;
+    std::deque<MessageAnswer> answers;
+    std::vector<std::string> shown;
+    std::vector<MessageButtons> buttons;
+    std::function<void()> whileOpen;  // runs while the box is "open", e.g. to fire timers
+};
+
+// Answers file dialogs from a script; an empty script cancels.
+class ScriptedFileDialog : public IFileDialog {
+public:
+    std::optional<std::string> Run(const FileDialogOptions& options) override {
+        runs.push_back(options);
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::deque<std::optional<std::string>> answers;
+    std::vector<FileDialogOptions> runs;
+};
+
+// Files in memory by program path, with failures on demand.
+class MemoryFileStore : public IFileStore {
+public:
+    FileReadResult ReadFile(const std::string& path, std::vector<std::uint8_t>& out) override;
+    FileWriteResult WriteFile(const std::string& path,
+                              const std::vector<std::uint8_t>& bytes) override;
+    bool RemoveFile(const std::string& path) override { files.erase(path);
+        return true; }
+
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    std::optional<FileWriteResult> failWritesWith;  // every write fails this way when set
+    int writes = 0;
+};
+
+class FakeWindowHost : public IWindowHost {
+public:
+    void SetGoCaption(const std::string& caption) override { goCaption = caption; }
+    void EnableGo(bool enabled) override { goEnabled = enabled; }
+    void FullRedraw() override { ++fullRedraws; }
+    void RedrawNow() override { ++directRedraws; }
+    void Minimize() override { ++minimizes; }
+    void ShowAndActivate() override { ++activations; }
+    void PostQuit(int exitCode) override { quitCode = exitCode; }
+
+    std::string goCaption;
+    bool goEnabled = true;
+    int fullRedraws = 0;
+    int directRedraws = 0;
+    int minimizes = 0;
+    int activations = 0;
+    std::optional<int> quitCode;
+};
+
+class FakeNotifyIcon : public INotifyIcon {
+public:
+    void Add() override { present = true; }
+    void Remove() override { present = false; }
+    bool present = false;
+};
+
+class FakePowerOffKey : public IPowerOffKey {
+public:
+    void KeyEvent(std::uint8_t virtualKey, std::uint32_t flags) override {
+        events.emplace_back(virtualKey, flags);
+    }
+    std::vector<std::pair<std::uint8_t, std::uint32_t>> events;
+};
+
+class FakeSuspendInhibitor : public ISuspendInhibitor {
+public:
+    void Acquire() override {
+        held = true;
+        ++acquires;
+    }
+    void Release() override {
+        held = false;
+        ++releases;
+    }
+    bool held = false;
+    int acquires = 0;
+    int releases = 0;
+};
+
+}  // namespace torvane::test

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/IRegistry.h"
+
+namespace torvane::test {
+
+// A registry held in memory. Names compare without case; every access is counted per key so
+// tests can tell that a key was never touched.
+class MemoryRegistry : public IRegistry {
+public:
+    bool CreateKey(const std::string& keyPath) override;
+    bool QueryValue(const std::string& keyPath, const std::string& valueName,
+                    RegValue& out) override;
+    bool SetValue(const std::string& keyPath, const std::string& valueName,
+                  const RegValue& value) override;
+    bool DeleteValue(const std::string& keyPath, const std::string& valueName) override;
+
+    // Conveniences for tests.
+    void PutDword(const std::string& keyPath, const std::string& valueName, std::uint32_t v);
+    bool HasValue(const std::string& keyPath, const std::string& valueName) const;
+    std::uint32_t GetDword(const std::string& keyPath, const std::string& valueName) const;
+    int AccessCount(const std::string& keyPath) const;
+
+    bool failAll = false;  // every operation fails, as with an unreadable store
+    // Value names written, in order, with their key.
+    std::vector<std::pair<std::string, std::string>> writeLog;
+
+private:
+    static std::string Fold(const std::string& s);
+    std::map<std::string, std::map<std::string, RegValue>> m_keys;  // folded names
+    std::map<std::string, int> m_access;
+};
+
+}  // namespace torvane::test
