@@ -6,11 +6,11 @@
 namespace torvane {
 
 struct FileDialogOptions {
-    bool save = false;            // save form (true) or open form (false)
-    std::string filter;           // "Battery Log Files (*.blf)|*.blf|All Files (*.*)|*.*||"
-    std::string defaultExt;       // added when the user types a name without an extension
-    std::string initialName;      // e.g. "*.BLF"
-    bool overwritePrompt = false; // ask before an existing file is replaced
+    bool save = false;             // save form (true) or open form (false)
+    std::string filter;            // "Battery Log Files (*.blf)|*.blf|All Files (*.*)|*.*||"
+    std::string defaultExt;        // added when the user types a name without an extension
+    std::string initialName;       // e.g. "*.BLF"
+    bool overwritePrompt = false;  // ask before an existing file is replaced
 };
 
 // The common file dialog. Returns the full path chosen, or nothing when cancelled.

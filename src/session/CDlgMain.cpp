@@ -7,6 +7,8 @@ CDlgMain::CDlgMain(const MainServices& services)
 
 CDlgMain::~CDlgMain() = default;
 
-std::string CDlgMain::AutoSavePath() const { return m_strSavePath + "\\autosave.blf"; }
+std::string CDlgMain::AutoSavePath() const {
+    return m_strSavePath + "\\autosave.blf";
+}
 
 }  // namespace torvane

@@ -16,8 +16,7 @@ MessageAnswer ScriptedMessageBox::Show(const std::string& text, MessageButtons k
     return kind == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
-FileReadResult MemoryFileStore::ReadFile(const std::string& path,
-                                         std::vector<std::uint8_t>& out) {
+FileReadResult MemoryFileStore::ReadFile(const std::string& path, std::vector<std::uint8_t>& out) {
     auto it = files.find(path);
     if (it == files.end()) {
         return FileReadResult::CannotOpen;

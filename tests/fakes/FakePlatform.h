@@ -69,8 +69,10 @@ public:
     FileReadResult ReadFile(const std::string& path, std::vector<std::uint8_t>& out) override;
     FileWriteResult WriteFile(const std::string& path,
                               const std::vector<std::uint8_t>& bytes) override;
-    bool RemoveFile(const std::string& path) override { files.erase(path);
-        return true; }
+    bool RemoveFile(const std::string& path) override {
+        files.erase(path);
+        return true;
+    }
 
     std::map<std::string, std::vector<std::uint8_t>> files;
     std::optional<FileWriteResult> failWritesWith;  // every write fails this way when set

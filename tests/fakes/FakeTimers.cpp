@@ -20,7 +20,8 @@ void FakeTimers::AdvanceMs(std::int64_t ms) {
         // The earliest due timer; ties go to the lower identifier.
         auto next = m_timers.end();
         for (auto it = m_timers.begin(); it != m_timers.end(); ++it) {
-            if (it->second.dueMs <= end && (next == m_timers.end() || it->second.dueMs < next->second.dueMs)) {
+            if (it->second.dueMs <= end &&
+                (next == m_timers.end() || it->second.dueMs < next->second.dueMs)) {
                 next = it;
             }
         }

@@ -33,8 +33,8 @@ std::string FormatHoursMinutes(std::int32_t minutes) {
 }
 
 std::string FormatFirstSampleStatus(std::int32_t percent, std::int32_t tNow) {
-    return "Running, Battery: " + std::to_string(percent) + "%, Run time: " +
-           FormatHoursMinutes(tNow);
+    return "Running, Battery: " + std::to_string(percent) +
+           "%, Run time: " + FormatHoursMinutes(tNow);
 }
 
 std::string FormatRunningStatus(const StatusEstimateInput& in) {

@@ -8,11 +8,11 @@ namespace torvane {
 
 // Straight-line battery life estimate from the first sample to the latest reading.
 struct StatusEstimateInput {
-    std::int32_t p = 0;       // current battery percent
-    std::int32_t tNow = 0;    // elapsed minute now
-    std::int32_t tLast = 0;   // minute of the last recorded sample
-    std::int32_t p0 = 0;      // percent of the first sample
-    std::int32_t n = 0;       // sample count
+    std::int32_t p = 0;      // current battery percent
+    std::int32_t tNow = 0;   // elapsed minute now
+    std::int32_t tLast = 0;  // minute of the last recorded sample
+    std::int32_t p0 = 0;     // percent of the first sample
+    std::int32_t n = 0;      // sample count
     std::int32_t minEstimateSamples = 2;
 };
 

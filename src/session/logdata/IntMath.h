@@ -22,9 +22,15 @@ inline std::int32_t Saturate(Wide v) {
     return static_cast<std::int32_t>(v);
 }
 
-inline std::int32_t Add(std::int32_t a, std::int32_t b) { return Saturate(Wide{a} + b); }
-inline std::int32_t Sub(std::int32_t a, std::int32_t b) { return Saturate(Wide{a} - b); }
-inline std::int32_t Mul(std::int32_t a, std::int32_t b) { return Saturate(Wide{a} * b); }
+inline std::int32_t Add(std::int32_t a, std::int32_t b) {
+    return Saturate(Wide{a} + b);
+}
+inline std::int32_t Sub(std::int32_t a, std::int32_t b) {
+    return Saturate(Wide{a} - b);
+}
+inline std::int32_t Mul(std::int32_t a, std::int32_t b) {
+    return Saturate(Wide{a} * b);
+}
 
 // (a x b) / c with the product formed in full before the division, which truncates toward
 // zero. The divisor must not be 0.
