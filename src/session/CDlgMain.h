@@ -66,6 +66,11 @@ public:
     // The auto-save file: the save path followed directly by "\autosave.blf".
     std::string AutoSavePath() const;
 
+    // Battery log files: the live log written to `path`, or `path` read into the log that
+    // m_nLoadTarget names; each shows its own failure message and returns whether it succeeded.
+    bool WriteLogFile(const std::string& path);
+    bool ReadLogFile(const std::string& path);
+
     // Power settings for a session: 1 overrides the suspend timeout, 0 restores it.
     void OverrideSuspendTimeout(BOOL bOverride);
 
