@@ -22,7 +22,7 @@ TEST(AbsurdLogValues, AreLoadedExactlyAsStored) {
     for (std::int32_t v : kExtremes) {
         const auto i = static_cast<std::size_t>(log.count++);
         log.minutes[i] = v;
-        log.percent[i] = -v == v ? v : -v;  // INT_MIN has no negation
+        log.percent[i] = v == INT_MIN ? INT_MAX : -v;  // INT_MIN has no negation
     }
     BatteryLog back;
     ASSERT_EQ(DecodeLogFile(EncodeLogFile(log), back), LogFileCheck::Ok);
