@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "logfile/BatteryLogFile.h"
 #include "session/logdata/BatteryEstimate.h"
 #include "session/logdata/IntMath.h"
 
@@ -16,20 +15,6 @@ namespace {
 
 const std::vector<std::int32_t> kExtremes = {INT_MIN, INT_MIN + 1, -100, -1,          0,      1,
                                              59,      60,          100,  INT_MAX - 1, INT_MAX};
-
-TEST(AbsurdLogValues, AreLoadedExactlyAsStored) {
-    BatteryLog log;
-    for (std::int32_t v : kExtremes) {
-        const auto i = static_cast<std::size_t>(log.count++);
-        log.minutes[i] = v;
-        log.percent[i] = v == INT_MIN ? INT_MAX : -v;  // INT_MIN has no negation
-    }
-    BatteryLog back;
-    ASSERT_EQ(DecodeLogFile(EncodeLogFile(log), back), LogFileCheck::Ok);
-    EXPECT_EQ(back.minutes, log.minutes);
-    EXPECT_EQ(back.percent, log.percent);
-    EXPECT_EQ(back.minutes[0], INT_MIN);
-}
 
 TEST(AbsurdLogValues, KeepTheSharedArithmeticDefined) {
     for (std::int32_t a : kExtremes) {

@@ -133,15 +133,6 @@ TEST_F(LogFileCommandsTest, FailedSaveIsReportedTwiceAndKeepsTheEarlierFile) {
     }
 }
 
-TEST_F(LogFileCommandsTest, SaveIntoAMissingFolderNamesThePath) {
-    files.failWritesWith = FileWriteResult::CannotCreate;
-    ChooseFile("\\No Such Folder\\a.blf");
-    commands.SaveLog(live);
-    EXPECT_EQ(messages.shown,
-              (Strings{"Cannot create file \\No Such Folder\\a.blf", "Error saving log"}));
-    EXPECT_TRUE(files.files.empty());
-}
-
 TEST_F(LogFileCommandsTest, SampleRecordedWhileTheDialogIsOpenIsSaved) {
     dialog.whileOpen = [this] { AddSample(live, 20, 98); };
     ChooseFile("/tmp/run.blf");
