@@ -1,0 +1,153 @@
+#include "platform/AtomicFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <random>
+
+namespace torvane {
+
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class Fd {
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    ~Fd() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int Get() const { return m_fd; }
+    // Closes now and reports whether the close succeeded (it may report a late write error).
+    bool Close() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a path finally names, following symbolic links; the path itself when it is not a
+// link or the link dangles.
+std::string FinalTarget(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+        return path;
+    }
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) == nullptr) {
+        return path;
+    }
+    return resolved;
+}
+
+}  // namespace
+
+FileReadResult AtomicFile::Read(const std::string& hostPath, std::vector<std::uint8_t>& out) {
+    Fd fd(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.Get() < 0) {
+        return FileReadResult::CannotOpen;
+    }
+    struct stat st {};
+    if (::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        return FileReadResult::CannotOpen;
+    }
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    std::uint8_t buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return FileReadResult::ReadFailed;
+        }
+        if (n == 0) {
+            break;
+        }
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+    out = std::move(bytes);
+    return FileReadResult::Ok;
+}
+
+FileWriteResult AtomicFile::Replace(const std::string& hostPath, const void* data,
+                                    std::size_t size) {
+    const std::string target = FinalTarget(hostPath);
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) {
+        return FileWriteResult::CannotCreate;
+    }
+
+    // A fresh name beside the target, so the rename stays within one file system.
+    const std::string folder = FolderOf(target);
+    const std::string base = target.substr(target.find_last_of('/') + 1);
+    std::random_device random;
+    std::string temp;
+    int raw = -1;
+    for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
+        temp = folder + "/." + base + ".tmp-" + std::to_string(::getpid()) + "-" +
+               std::to_string(random());
+        raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (raw < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    if (raw < 0) {
+        return FileWriteResult::CannotCreate;
+    }
+    Fd fd(raw);
+    if (exists) {
+        (void)::fchmod(fd.Get(), existing.st_mode & 07777);
+    }
+
+    const bool written =
+        WriteAll(fd.Get(), static_cast<const std::uint8_t*>(data), size) && ::fsync(fd.Get()) == 0;
+    if (!fd.Close() || !written || ::rename(temp.c_str(), target.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return FileWriteResult::WriteFailed;
+    }
+
+    // Make the rename itself durable. The new content is in place whatever this reports.
+    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.Get() >= 0) {
+        (void)::fsync(dir.Get());
+    }
+    return FileWriteResult::Ok;
+}
+
+}  // namespace torvane
