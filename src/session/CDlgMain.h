@@ -9,6 +9,7 @@
 #include "session/MainServices.h"
 #include "session/logdata/BatteryLog.h"
 #include "settings/CSettingsStore.h"
+#include "settings/SuspendTimeoutOverride.h"
 
 namespace torvane {
 
@@ -73,6 +74,8 @@ public:
 
     // Power settings for a session: 1 overrides the suspend timeout, 0 restores it.
     void OverrideSuspendTimeout(BOOL bOverride);
+    // Puts back a suspend timeout that an earlier run left switched off (start-up).
+    void RestoreLeftSuspendTimeout();
 
     CSettingsStore& SettingsStore() { return m_settings; }
     const MainServices& Services() const { return m_services; }
@@ -125,6 +128,8 @@ public:
 private:
     MainServices m_services;
     CSettingsStore m_settings;
+    SuspendTimeoutOverride m_suspendOverride{m_services.registry, m_services.suspendInhibitor,
+                                             m_services.suspendJournal};
 };
 
 }  // namespace torvane

@@ -14,6 +14,7 @@ class IFileStore;
 class INotifyIcon;
 class IPowerOffKey;
 class ISuspendInhibitor;
+class ISuspendTimeoutJournal;
 
 // The outside services the main window's owner works through; the Qt program passes the
 // Linux backends, the tests pass doubles.
@@ -28,6 +29,8 @@ struct MainServices {
     INotifyIcon& notifyIcon;
     IPowerOffKey& powerOffKey;
     ISuspendInhibitor& suspendInhibitor;
+    // Where a switched-off suspend timeout is kept for a crash; none: nothing is kept.
+    ISuspendTimeoutJournal* suspendJournal = nullptr;
 };
 
 }  // namespace torvane

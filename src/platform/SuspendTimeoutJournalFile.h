@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/ISuspendTimeoutJournal.h"
+
+namespace torvane {
+
+// The kept suspend timeout as a small file holding the number in decimal. While a run has the
+// timeout switched off it holds an advisory lock on the file, which the kernel drops when the
+// run ends in any way; so a second copy of the program started meanwhile leaves the file alone,
+// and the next start after a crash finds it unlocked and puts the timeout back.
+class SuspendTimeoutJournalFile : public ISuspendTimeoutJournal {
+public:
+    explicit SuspendTimeoutJournalFile(std::string path);
+    ~SuspendTimeoutJournalFile() override;
+
+    SuspendTimeoutJournalFile(const SuspendTimeoutJournalFile&) = delete;
+    SuspendTimeoutJournalFile& operator=(const SuspendTimeoutJournalFile&) = delete;
+
+    bool Record(DWORD savedTimeout) override;
+    std::optional<DWORD> Pending() override;
+    void Clear() override;
+
+    const std::string& Path() const { return m_path; }
+
+private:
+    void Forget();
+
+    std::string m_path;
+    int m_fd = -1;  // open and locked while this run owns the file
+};
+
+}  // namespace torvane

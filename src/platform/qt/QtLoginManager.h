@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/ILoginManager.h"
+
+namespace torvane {
+
+// systemd-logind over the system bus (org.freedesktop.login1.Manager).
+class QtLoginManager : public ILoginManager {
+public:
+    int Inhibit(const std::string& what, const std::string& who, const std::string& why,
+                const std::string& mode) override;
+};
+
+}  // namespace torvane

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/IRegistry.h"
+#include "platform/ISuspendInhibitor.h"
+#include "platform/ISuspendTimeoutJournal.h"
+#include "platform/WinTypes.h"
+
+namespace torvane {
+
+// Switches the battery suspend timeout off for the length of a session and puts the value it
+// read back afterwards. The machine is kept awake by an inhibitor for as long as the timeout is
+// off. A restore follows the override that was actually made: it writes only a value that was
+// read, and it also runs when the owner goes away with the timeout still off.
+class SuspendTimeoutOverride {
+public:
+    // The journal may be null: then a timeout left off by a crash stays off.
+    SuspendTimeoutOverride(IRegistry& registry, ISuspendInhibitor& inhibitor,
+                           ISuspendTimeoutJournal* journal);
+    ~SuspendTimeoutOverride();
+
+    SuspendTimeoutOverride(const SuspendTimeoutOverride&) = delete;
+    SuspendTimeoutOverride& operator=(const SuspendTimeoutOverride&) = delete;
+
+    // Reads the timeout into `saved` (unchanged when it cannot be read) and writes 0. Does
+    // nothing while an override is already in force, so the first saved value is kept.
+    void Override(DWORD& saved);
+    // Writes the value the override read back, when it read one, and lets the machine sleep
+    // again. Does nothing when no override is in force.
+    void Restore();
+    // Puts back a timeout an earlier run left switched off. Called once at start-up.
+    void RecoverLeftOverride();
+
+    bool InForce() const { return m_bInForce; }
+
+private:
+    IRegistry& m_registry;
+    ISuspendInhibitor& m_inhibitor;
+    ISuspendTimeoutJournal* m_journal;
+    bool m_bInForce = false;
+    bool m_bHaveSaved = false;
+    DWORD m_dwSaved = 0;  // what the override read
+};
+
+}  // namespace torvane

@@ -1,0 +1,163 @@
+#include "settings/SuspendTimeoutOverride.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/FakePlatform.h"
+#include "fakes/MemoryRegistry.h"
+#include "fakes/MemorySuspendJournal.h"
+#include "settings/SystemDword.h"
+
+namespace torvane {
+namespace {
+
+constexpr const char* kKey =
+    "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Power\\Timeouts";
+
+class SuspendTimeoutOverrideTest : public ::testing::Test {
+protected:
+    test::MemoryRegistry registry;
+    test::FakeSuspendInhibitor inhibitor;
+    test::MemorySuspendJournal journal;
+};
+
+TEST_F(SuspendTimeoutOverrideTest, OverrideSavesSwitchesOffAndRestorePutsBack) {
+    registry.PutDword(kKey, "BattSuspendTimeout", 180);
+    DWORD saved = 7;
+    {
+        SuspendTimeoutOverride power(registry, inhibitor, &journal);
+        power.Override(saved);
+        EXPECT_EQ(saved, 180u);
+        EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 0u);
+        EXPECT_TRUE(inhibitor.held);
+        EXPECT_EQ(journal.kept, std::optional<DWORD>(180));
+
+        power.Restore();
+        EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 180u);
+        EXPECT_FALSE(inhibitor.held);
+        EXPECT_FALSE(journal.kept.has_value());
+        EXPECT_FALSE(power.InForce());
+
+        // A second restore has no override to follow.
+        registry.PutDword(kKey, "BattSuspendTimeout", 55);
+        power.Restore();
+        EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 55u);
+        EXPECT_EQ(inhibitor.releases, 1);
+    }
+    EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 55u);
+}
+
+TEST_F(SuspendTimeoutOverrideTest, AbsentValueIsSwitchedOffButNothingIsWrittenBack) {
+    SuspendTimeoutOverride power(registry, inhibitor, &journal);
+    DWORD saved = 42;
+    power.Override(saved);
+    EXPECT_EQ(saved, 42u);  // the failed read leaves it alone
+    EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 0u);
+    EXPECT_TRUE(inhibitor.held);
+    EXPECT_EQ(journal.records, 0);
+
+    const auto writesBefore = registry.writeLog.size();
+    power.Restore();
+    EXPECT_EQ(registry.writeLog.size(), writesBefore);
+    EXPECT_FALSE(inhibitor.held);
+}
+
+TEST_F(SuspendTimeoutOverrideTest, ValuesThatAreNoNumberAreNotRead) {
+    RegValue tooLong;
+    tooLong.type = REG_BINARY;
+    tooLong.data = {1, 2, 3, 4, 5};
+    registry.SetValue(kKey, "BattSuspendTimeout", tooLong);
+    DWORD value = 9;
+    EXPECT_FALSE(ReadSystemDword(registry, "HKEY_LOCAL_MACHINE", kPowerTimeoutsKey,
+                                 "BattSuspendTimeout", value));
+    RegValue empty;
+    empty.type = REG_DWORD;
+    registry.SetValue(kKey, "BattSuspendTimeout", empty);
+    EXPECT_FALSE(ReadSystemDword(registry, "HKEY_LOCAL_MACHINE", kPowerTimeoutsKey,
+                                 "BattSuspendTimeout", value));
+    EXPECT_EQ(value, 9u);
+
+    // Shorter values read as their little-endian number; the type is not examined.
+    RegValue twoBytes;
+    twoBytes.type = REG_BINARY;
+    twoBytes.data = {0x2C, 0x01};
+    registry.SetValue(kKey, "BattSuspendTimeout", twoBytes);
+    EXPECT_TRUE(ReadSystemDword(registry, "HKEY_LOCAL_MACHINE", kPowerTimeoutsKey,
+                                "BattSuspendTimeout", value));
+    EXPECT_EQ(value, 300u);
+}
+
+TEST_F(SuspendTimeoutOverrideTest, WriteStoresFourByteDword) {
+    ASSERT_TRUE(WriteSystemDword(registry, "HKEY_LOCAL_MACHINE", kPowerTimeoutsKey,
+                                 "BattSuspendTimeout", 0x01020304u));
+    RegValue stored;
+    ASSERT_TRUE(registry.QueryValue(kKey, "battsuspendtimeout", stored));
+    EXPECT_EQ(stored.type, static_cast<std::uint32_t>(REG_DWORD));
+    EXPECT_EQ(stored.data, (std::vector<std::uint8_t>{4, 3, 2, 1}));
+}
+
+TEST_F(SuspendTimeoutOverrideTest, SecondOverrideKeepsTheFirstSavedValue) {
+    registry.PutDword(kKey, "BattSuspendTimeout", 180);
+    SuspendTimeoutOverride power(registry, inhibitor, &journal);
+    DWORD saved = 0;
+    power.Override(saved);
+    power.Override(saved);
+    EXPECT_EQ(saved, 180u);
+    EXPECT_EQ(inhibitor.acquires, 1);
+    power.Restore();
+    EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 180u);
+}
+
+TEST_F(SuspendTimeoutOverrideTest, DestructionRestoresAnOverrideInForce) {
+    registry.PutDword(kKey, "BattSuspendTimeout", 180);
+    {
+        SuspendTimeoutOverride power(registry, inhibitor, &journal);
+        DWORD saved = 0;
+        power.Override(saved);
+    }
+    EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 180u);
+    EXPECT_FALSE(inhibitor.held);
+    EXPECT_FALSE(journal.kept.has_value());
+}
+
+TEST_F(SuspendTimeoutOverrideTest, NextStartPutsBackWhatACrashLeftOff) {
+    registry.PutDword(kKey, "BattSuspendTimeout", 0);
+    journal.kept = 180;
+    SuspendTimeoutOverride power(registry, inhibitor, &journal);
+    power.RecoverLeftOverride();
+    EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 180u);
+    EXPECT_FALSE(journal.kept.has_value());
+    EXPECT_FALSE(inhibitor.held);
+    EXPECT_FALSE(power.InForce());
+}
+
+TEST_F(SuspendTimeoutOverrideTest, FailedWriteBackIsKeptForTheNextStart) {
+    registry.PutDword(kKey, "BattSuspendTimeout", 180);
+    SuspendTimeoutOverride power(registry, inhibitor, &journal);
+    DWORD saved = 0;
+    power.Override(saved);
+    registry.failAll = true;
+    power.Restore();
+    EXPECT_EQ(journal.kept, std::optional<DWORD>(180));
+
+    journal.kept = 180;
+    power.RecoverLeftOverride();
+    EXPECT_EQ(journal.kept, std::optional<DWORD>(180));  // still unwritable: try again later
+    registry.failAll = false;
+    power.RecoverLeftOverride();
+    EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 180u);
+    EXPECT_FALSE(journal.kept.has_value());
+}
+
+TEST_F(SuspendTimeoutOverrideTest, WorksWithoutAJournal) {
+    registry.PutDword(kKey, "BattSuspendTimeout", 60);
+    SuspendTimeoutOverride power(registry, inhibitor, nullptr);
+    power.RecoverLeftOverride();
+    DWORD saved = 0;
+    power.Override(saved);
+    EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 0u);
+    power.Restore();
+    EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 60u);
+}
+
+}  // namespace
+}  // namespace torvane
