@@ -285,6 +285,14 @@ bool HiveDocument::SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::string HiveDocument::FoldName(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded) {
+        c = Fold(c);
+    }
+    return folded;
+}
+
 bool HiveDocument::IsValidValueName(std::string_view valueName) {
     return IsValidUtf8(valueName) && !HasControlCharacter(valueName);
 }
@@ -428,19 +436,15 @@ const RegValue* HiveDocument::Find(std::string_view keyPath, std::string_view va
     if (key == nullptr) {
         return nullptr;
     }
-    for (const Value& v : key->values) {
-        if (SameName(v.name, valueName)) {
-            return &v.value;
-        }
-    }
-    return nullptr;
+    const auto it = key->index.find(FoldName(valueName));
+    return it == key->index.end() ? nullptr : &key->values[it->second].value;
 }
 
 bool HiveDocument::AddKey(std::string_view keyPath) {
     if (FindKey(keyPath) != nullptr) {
         return false;
     }
-    m_keys.push_back(Key{std::string(keyPath), {}});
+    m_keys.push_back(Key{std::string(keyPath), {}, {}});
     return true;
 }
 
@@ -448,16 +452,17 @@ bool HiveDocument::Set(std::string_view keyPath, std::string_view valueName,
                        const RegValue& value) {
     bool changed = AddKey(keyPath);
     Key* key = FindKey(keyPath);
-    for (Value& v : key->values) {
-        if (SameName(v.name, valueName)) {
-            if (v.value.type == value.type && v.value.data == value.data) {
-                return changed;
-            }
-            v.value = value;  // the name keeps the case it was first stored with
-            return true;
-        }
+    const auto [it, inserted] = key->index.emplace(FoldName(valueName), key->values.size());
+    if (inserted) {
+        key->values.push_back(Value{std::string(valueName), value});
+        return true;
     }
-    key->values.push_back(Value{std::string(valueName), value});
+    // The name keeps the spelling it was first stored with.
+    RegValue& stored = key->values[it->second].value;
+    if (stored.type == value.type && stored.data == value.data) {
+        return changed;
+    }
+    stored = value;
     return true;
 }
 
@@ -466,13 +471,16 @@ bool HiveDocument::Delete(std::string_view keyPath, std::string_view valueName) 
     if (key == nullptr) {
         return false;
     }
-    for (auto it = key->values.begin(); it != key->values.end(); ++it) {
-        if (SameName(it->name, valueName)) {
-            key->values.erase(it);
-            return true;
-        }
+    const auto it = key->index.find(FoldName(valueName));
+    if (it == key->index.end()) {
+        return false;
     }
-    return false;
+    key->values.erase(key->values.begin() + static_cast<std::ptrdiff_t>(it->second));
+    key->index.clear();
+    for (std::size_t i = 0; i < key->values.size(); ++i) {
+        key->index.emplace(FoldName(key->values[i].name), i);
+    }
+    return true;
 }
 
 }  // namespace torvane

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/IRegistry.h"
@@ -21,6 +22,7 @@ public:
     struct Key {
         std::string path;
         std::vector<Value> values;
+        std::unordered_map<std::string, std::size_t> index;  // folded name -> position
     };
 
     // Reads hive text. Whatever cannot be read (a bad line, the values under a bad section, a
@@ -48,6 +50,7 @@ public:
     static bool IsValidKeyPath(std::string_view keyPath);
     static bool IsValidValueName(std::string_view valueName);
     static bool SameName(std::string_view a, std::string_view b);
+    static std::string FoldName(std::string_view name);
 
 private:
     Key* FindKey(std::string_view keyPath);
