@@ -1,6 +1,42 @@
 #include <cstdio>
+#include <string>
 
-int main() {
-    std::puts("Torvane");
-    return 0;
+#include "app/Program.h"
+#include "platform/CommandLine.h"
+#include "platform/Environment.h"
+
+namespace {
+
+// Prints to a stream and reports whether it all got there (a full disk or a closed pipe).
+bool Print(std::FILE* stream, const std::string& text) {
+    std::fputs(text.c_str(), stream);
+    return std::fflush(stream) == 0 && std::ferror(stream) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using torvane::CommandLine;
+    using Action = torvane::CommandLineOptions::Action;
+
+    const auto options = CommandLine::Parse(argc, argv);
+    switch (options.action) {
+        case Action::Help:
+            return Print(stdout, CommandLine::Help()) ? 0 : 1;
+        case Action::Version:
+            return Print(stdout, CommandLine::Version()) ? 0 : 1;
+        case Action::Error:
+            Print(stderr, "torvane: " + options.error + "\n" + CommandLine::Usage() +
+                              "Try 'torvane --help' for more.\n");
+            return 2;
+        case Action::Run:
+        case Action::Render:
+            break;
+    }
+
+    const auto env = torvane::Environment::FromProcess();
+    for (const std::string& warning : env.warnings) {
+        Print(stderr, "torvane: " + warning + "\n");
+    }
+    return torvane::RunProgram(options, env, argc, argv);
 }

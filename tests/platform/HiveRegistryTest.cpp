@@ -1,14 +1,13 @@
 #include "platform/HiveRegistry.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <string>
 
+#include "fakes/FileSizeLimit.h"
 #include "fakes/TempDir.h"
 
 namespace torvane::test {
@@ -109,26 +108,6 @@ TEST_F(HiveRegistryFile, AFileThatCannotBeReadIsNeverReplaced) {
     EXPECT_FALSE(reg.SetValue(kKey, "InitData", Dword(3)));
     EXPECT_TRUE(std::filesystem::is_directory(path));
 }
-
-// Lowers the largest file this process may write, so a write fails part-way through.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = m_old;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int);
-};
 
 TEST_F(HiveRegistryFile, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
     HiveRegistry reg(path);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/CommandLine.h"
+#include "platform/Environment.h"
+
+namespace torvane {
+
+// Runs the program for a command line that asks to start the window (Action::Run) or to
+// render a log (Action::Render); `argc` and `argv` go to the Qt application. Returns the
+// process's exit status.
+int RunProgram(const CommandLineOptions& options, const Environment& env, int argc, char** argv);
+
+}  // namespace torvane

@@ -1,0 +1,128 @@
+#include "platform/CommandLine.h"
+
+#include <charconv>
+#include <string_view>
+
+#ifndef TORVANE_VERSION
+#define TORVANE_VERSION "unknown"
+#endif
+
+namespace torvane {
+
+namespace {
+
+CommandLineOptions Fail(std::string message) {
+    CommandLineOptions options;
+    options.action = CommandLineOptions::Action::Error;
+    options.error = std::move(message);
+    return options;
+}
+
+}  // namespace
+
+CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
+    using Action = CommandLineOptions::Action;
+    CommandLineOptions options;
+    bool hoursGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        std::string_view inlineValue;
+        bool hasInlineValue = false;
+        if (arg.substr(0, 2) == "--") {
+            if (const auto eq = arg.find('='); eq != std::string_view::npos) {
+                inlineValue = arg.substr(eq + 1);
+                hasInlineValue = true;
+                arg = arg.substr(0, eq);
+            }
+        }
+        if (hasInlineValue && arg != "--hours") {
+            return Fail("option '" + std::string(arg) + "' takes no value after '='");
+        }
+
+        if (arg == "--help" || arg == "-h") {
+            options.action = Action::Help;
+            return options;
+        }
+        if (arg == "--version") {
+            options.action = Action::Version;
+            return options;
+        }
+        if (arg == "--simulate") {
+            options.simulate = true;
+        } else if (arg == "--render") {
+            if (options.action == Action::Render) {
+                return Fail("option '--render' is given twice");
+            }
+            if (i + 2 >= argc) {
+                return Fail("option '--render' needs a log file and a picture file");
+            }
+            options.action = Action::Render;
+            options.renderLog = argv[++i];
+            options.renderOut = argv[++i];
+        } else if (arg == "--hours") {
+            std::string_view value;
+            if (hasInlineValue) {
+                value = inlineValue;
+            } else if (i + 1 < argc) {
+                value = argv[++i];
+            } else {
+                return Fail("option '--hours' needs a number of hours");
+            }
+            int hours = 0;
+            const auto [end, ec] =
+                std::from_chars(value.data(), value.data() + value.size(), hours);
+            if (ec != std::errc() || end != value.data() + value.size() || hours < 1 ||
+                hours > kMaxRenderHours) {
+                return Fail("option '--hours' needs a whole number from 1 to " +
+                            std::to_string(kMaxRenderHours) + ", not '" + std::string(value) + "'");
+            }
+            options.renderHours = hours;
+            hoursGiven = true;
+        } else if (!arg.empty() && arg.front() == '-') {
+            return Fail("unknown option '" + std::string(arg) + "'");
+        } else {
+            return Fail("unexpected argument '" + std::string(arg) + "'");
+        }
+    }
+    if (hoursGiven && options.action != Action::Render) {
+        return Fail("option '--hours' belongs with '--render'");
+    }
+    return options;
+}
+
+std::string CommandLine::Usage() {
+    return "Usage: torvane [--simulate]\n"
+           "       torvane --render LOG.blf OUT.png [--hours H]\n"
+           "       torvane --help | --version\n";
+}
+
+std::string CommandLine::Help() {
+    return "Torvane records how the battery discharges: start a session, unplug the power,\n"
+           "and it draws the discharge curve and estimates the battery life.\n"
+           "\n" +
+           Usage() +
+           "\n"
+           "Options:\n"
+           "  --simulate          use a built-in simulated battery instead of the machine's\n"
+           "  --render LOG OUT    draw the battery log file LOG into the PNG picture OUT\n"
+           "  --hours H           with --render: the time axis spans H hours\n"
+           "  --help              show this help and exit\n"
+           "  --version           show the version and exit\n"
+           "\n"
+           "Environment:\n"
+           "  TORVANE_REGISTRY          the settings file\n"
+           "                            (default $XDG_CONFIG_HOME/torvane/registry.reg)\n"
+           "  TORVANE_DEVICE_ROOT       the folder that paths starting with \\ refer to\n"
+           "                            (default $XDG_DATA_HOME/torvane/device)\n"
+           "  TORVANE_POWER_SUPPLY      the power_supply folder to read\n"
+           "                            (default /sys/class/power_supply)\n"
+           "  TORVANE_TIME_SCALE        run every timer N times faster (default 1)\n"
+           "  TORVANE_POWEROFF_COMMAND  what the automatic power-off runs\n"
+           "                            (default systemctl poweroff)\n";
+}
+
+std::string CommandLine::Version() {
+    return std::string("Torvane ") + TORVANE_VERSION + "\n";
+}
+
+}  // namespace torvane

@@ -1,0 +1,52 @@
+#include "platform/qt/QtTimers.h"
+
+#include <QTimer>
+#include <algorithm>
+#include <climits>
+
+namespace torvane {
+
+QtTimers::QtTimers(int timeScale) : m_scale(std::max(timeScale, 1)) {}
+
+QtTimers::~QtTimers() = default;
+
+void QtTimers::SetHandler(Handler handler) {
+    m_handler = std::move(handler);
+}
+
+int QtTimers::ScaledInterval(unsigned int periodMs, int timeScale) {
+    const unsigned int scaled = periodMs / static_cast<unsigned int>(std::max(timeScale, 1));
+    return static_cast<int>(std::clamp(scaled, 1u, static_cast<unsigned int>(INT_MAX)));
+}
+
+unsigned int QtTimers::SetTimer(unsigned int timerId, unsigned int periodMs) {
+    auto& timer = m_timers[timerId];
+    if (!timer) {
+        timer = std::make_unique<QTimer>();
+        // Session time counts ticks, so the one-second ticks must not drift.
+        timer->setTimerType(Qt::PreciseTimer);
+        QObject::connect(timer.get(), &QTimer::timeout, [this, timerId] {
+            // A copy, so the handler may replace itself while it runs.
+            const Handler handler = m_handler;
+            if (handler) {
+                handler(timerId);
+            }
+        });
+    }
+    timer->start(ScaledInterval(periodMs, m_scale));
+    return timerId != 0 ? timerId : 1;
+}
+
+void QtTimers::KillTimer(unsigned int timerId) {
+    // Only stopped, never destroyed here: the handler may be running inside its timeout.
+    if (auto it = m_timers.find(timerId); it != m_timers.end()) {
+        it->second->stop();
+    }
+}
+
+bool QtTimers::IsRunning(unsigned int timerId) const {
+    const auto it = m_timers.find(timerId);
+    return it != m_timers.end() && it->second->isActive();
+}
+
+}  // namespace torvane

@@ -1,0 +1,66 @@
+#include "platform/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace torvane::test {
+namespace {
+
+using Action = CommandLineOptions::Action;
+
+CommandLineOptions Parse(std::vector<const char*> args) {
+    args.insert(args.begin(), "torvane");
+    return CommandLine::Parse(static_cast<int>(args.size()), args.data());
+}
+
+TEST(CommandLine, StartsTheWindowWithOrWithoutTheSimulatedBattery) {
+    EXPECT_EQ(Parse({}).action, Action::Run);
+    EXPECT_FALSE(Parse({}).simulate);
+    const auto simulated = Parse({"--simulate"});
+    EXPECT_EQ(simulated.action, Action::Run);
+    EXPECT_TRUE(simulated.simulate);
+}
+
+TEST(CommandLine, HelpAndVersionEndTheProgram) {
+    EXPECT_EQ(Parse({"--help"}).action, Action::Help);
+    EXPECT_EQ(Parse({"-h"}).action, Action::Help);
+    EXPECT_EQ(Parse({"--simulate", "--version"}).action, Action::Version);
+    EXPECT_EQ(CommandLine::Version().rfind("Torvane ", 0), 0u);
+    EXPECT_NE(CommandLine::Help().find(CommandLine::Usage()), std::string::npos);
+    // The first option that ends the program decides.
+    EXPECT_EQ(Parse({"--bogus", "--help"}).action, Action::Error);
+    EXPECT_EQ(Parse({"--help", "--bogus"}).action, Action::Help);
+}
+
+TEST(CommandLine, RendersALogWithAnOptionalTimeScale) {
+    auto render = Parse({"--render", "run.blf", "run.png"});
+    EXPECT_EQ(render.action, Action::Render);
+    EXPECT_EQ(render.renderLog, "run.blf");
+    EXPECT_EQ(render.renderOut, "run.png");
+    EXPECT_EQ(render.renderHours, 0);
+    EXPECT_EQ(Parse({"--hours", "12", "--render", "a", "b"}).renderHours, 12);
+    EXPECT_EQ(Parse({"--render", "a", "b", "--hours=3"}).renderHours, 3);
+}
+
+TEST(CommandLine, MistakesAreNamed) {
+    const auto expectError = [](std::vector<const char*> args, const std::string& part) {
+        const auto options = Parse(args);
+        EXPECT_EQ(options.action, Action::Error) << part;
+        EXPECT_NE(options.error.find(part), std::string::npos) << options.error;
+    };
+    expectError({"--bogus"}, "unknown option '--bogus'");
+    expectError({"-x"}, "unknown option '-x'");
+    expectError({"log.blf"}, "unexpected argument 'log.blf'");
+    expectError({"--render", "only-one"}, "--render");
+    expectError({"--render", "a", "b", "--render", "c", "d"}, "twice");
+    expectError({"--render", "a", "b", "--hours"}, "--hours");
+    for (const char* bad : {"0", "-1", "two", "1001", "3.5", ""}) {
+        expectError({"--render", "a", "b", "--hours", bad}, "whole number");
+    }
+    expectError({"--hours", "5"}, "belongs with '--render'");
+    expectError({"--simulate=yes"}, "takes no value");
+}
+
+}  // namespace
+}  // namespace torvane::test

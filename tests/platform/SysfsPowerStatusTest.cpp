@@ -1,0 +1,118 @@
+#include "platform/SysfsPowerStatus.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "fakes/TempDir.h"
+
+namespace torvane::test {
+namespace {
+
+// A fake power_supply folder: one sub-folder per supply holding its attribute files.
+class PowerSupplyFolder : public ::testing::Test {
+protected:
+    void Supply(const std::string& name, const std::map<std::string, std::string>& attributes) {
+        for (const auto& [attribute, value] : attributes) {
+            TempDir::Write(dir / (name + "/" + attribute), value + "\n");
+        }
+    }
+    void Battery(const std::string& name, std::map<std::string, std::string> attributes) {
+        attributes.emplace("type", "Battery");
+        Supply(name, attributes);
+    }
+    SysfsPowerStatus::Reading Read() { return SysfsPowerStatus(dir.Path().string()).Read(); }
+
+    TempDir dir;
+};
+
+TEST_F(PowerSupplyFolder, LevelFromEnergy) {
+    Battery("BAT0", {{"energy_now", "30000000"}, {"energy_full", "40000000"}, {"capacity", "12"}});
+    EXPECT_EQ(Read().percent, 75);
+}
+
+TEST_F(PowerSupplyFolder, LevelFromCharge) {
+    Battery("BAT0", {{"charge_now", "1500000"}, {"charge_full", "2000000"}, {"capacity", "12"}});
+    EXPECT_EQ(Read().percent, 75);
+}
+
+TEST_F(PowerSupplyFolder, LevelFromCapacity) {
+    Battery("BAT0", {{"capacity", "42"}});
+    EXPECT_EQ(Read().percent, 42);
+}
+
+TEST_F(PowerSupplyFolder, CapacityAbove100ReadsAs100) {
+    Battery("BAT0", {{"capacity", "117"}});
+    EXPECT_EQ(Read().percent, 100);
+}
+
+TEST_F(PowerSupplyFolder, UnreadableOrNonNumericCapacityGivesNoLevel) {
+    Battery("BAT0", {{"capacity", "full"}, {"status", "Discharging"}});
+    EXPECT_EQ(Read().percent, -1);
+    Battery("BAT1", {{"status", "Discharging"}});
+    TempDir::Write(dir / "BAT0/capacity", "");
+    EXPECT_EQ(Read().percent, -1);
+}
+
+TEST_F(PowerSupplyFolder, TwoBatteriesAreWeightedByEnergy) {
+    Battery("BAT0", {{"energy_now", "10000000"}, {"energy_full", "20000000"}, {"capacity", "50"}});
+    Battery("BAT1", {{"energy_now", "90000000"}, {"energy_full", "100000000"}, {"capacity", "90"}});
+    EXPECT_EQ(Read().percent, 83);  // 100 x 100 / 120, where the plain mean would be 70
+}
+
+TEST_F(PowerSupplyFolder, BatteriesReportingDifferentPairsFallBackToTheMeanCapacity) {
+    Battery("BAT0", {{"energy_now", "10"}, {"energy_full", "20"}, {"capacity", "50"}});
+    Battery("BAT1", {{"charge_now", "9"}, {"charge_full", "10"}, {"capacity", "91"}});
+    EXPECT_EQ(Read().percent, 70);
+}
+
+TEST_F(PowerSupplyFolder, AnEmptyBayAndAPeripheralAreIgnored) {
+    Battery("BAT0", {{"capacity", "80"}, {"status", "Full"}});
+    Battery("BAT1", {{"present", "0"}, {"capacity", "0"}, {"status", "Discharging"}});
+    Battery("hidpp_battery_0", {{"scope", "Device"}, {"capacity", "5"}, {"status", "Discharging"}});
+    const auto reading = Read();
+    EXPECT_EQ(reading.percent, 80);
+    EXPECT_TRUE(reading.onAc);
+}
+
+TEST_F(PowerSupplyFolder, MainsOnlineMeansAc) {
+    Battery("BAT0", {{"capacity", "80"}, {"status", "Discharging"}});
+    Supply("AC", {{"type", "Mains"}, {"online", "1"}});
+    EXPECT_TRUE(Read().onAc);
+    Supply("AC", {{"type", "Mains"}, {"online", "0"}});
+    EXPECT_FALSE(Read().onAc);
+}
+
+TEST_F(PowerSupplyFolder, UsbOnlineMeansAc) {
+    Battery("BAT0", {{"capacity", "80"}, {"status", "Discharging"}});
+    Supply("AC", {{"type", "Mains"}, {"online", "0"}});
+    Supply("ucsi-source-psy-USBC000:001", {{"type", "USB"}, {"online", "1"}});
+    EXPECT_TRUE(Read().onAc);
+}
+
+TEST_F(PowerSupplyFolder, WithoutOtherSuppliesADischargingBatteryMeansBatteryPower) {
+    Battery("BAT0", {{"capacity", "80"}, {"status", "Discharging"}});
+    EXPECT_FALSE(Read().onAc);
+    Battery("BAT0", {{"status", "Not charging"}});
+    EXPECT_TRUE(Read().onAc);
+}
+
+TEST_F(PowerSupplyFolder, AnEmptyOrMissingFolderGivesNoLevelOnAc) {
+    auto reading = Read();
+    EXPECT_EQ(reading.percent, -1);
+    EXPECT_TRUE(reading.onAc);
+    SysfsPowerStatus missing(dir / "nowhere");
+    EXPECT_EQ(missing.BatteryPercent(), -1);
+    EXPECT_TRUE(missing.OnAcPower());
+}
+
+TEST_F(PowerSupplyFolder, AbsurdValuesStayWithinRange) {
+    Battery("BAT0", {{"energy_now", "-5"}, {"energy_full", "10"}});
+    EXPECT_EQ(Read().percent, 0);
+    Battery("BAT0", {{"energy_now", "9223372036854775807"}, {"energy_full", "1"}});
+    Battery("BAT1", {{"energy_now", "9223372036854775807"}, {"energy_full", "1"}});
+    EXPECT_EQ(Read().percent, 100);
+}
+
+}  // namespace
+}  // namespace torvane::test
