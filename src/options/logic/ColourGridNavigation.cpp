@@ -1,0 +1,126 @@
+#include "options/logic/ColourGridNavigation.h"
+
+#include "options/logic/PickMessages.h"
+
+namespace torvane {
+
+namespace {
+
+class Navigator {
+public:
+    Navigator(int current, const GridShape& shape) : m_current(current), m_shape(shape) {
+        if (current >= 0) {
+            m_row = current / shape.columns;
+            m_col = current % shape.columns;
+        }
+    }
+
+    int Down() const {
+        if (m_current == kAutomaticBox) {
+            return 0;
+        }
+        if (m_current == kCancelBox) {
+            return m_shape.automatic ? kAutomaticBox : 0;
+        }
+        if (IsCell(m_row + 1, m_col)) {
+            return Cell(m_row + 1, m_col);
+        }
+        return CancelElseAutomaticElseFirst();
+    }
+
+    int Up() const {
+        if (m_current == kAutomaticBox) {
+            return m_shape.cancel ? kCancelBox : Last();
+        }
+        if (m_current == kCancelBox) {
+            return Last();
+        }
+        if (m_row > 0) {
+            return Cell(m_row - 1, m_col);
+        }
+        return AutomaticElseCancelElseLast();
+    }
+
+    int Right() const {
+        if (m_current == kAutomaticBox) {
+            return 0;
+        }
+        if (m_current == kCancelBox) {
+            return m_shape.automatic ? kAutomaticBox : 0;
+        }
+        int row = m_row;
+        int col = m_col + 1;
+        if (m_col >= m_shape.columns - 1) {
+            row = m_row + 1;
+            col = 0;
+        }
+        if (IsCell(row, col)) {
+            return Cell(row, col);
+        }
+        return CancelElseAutomaticElseFirst();
+    }
+
+    int Left() const {
+        if (m_current == kAutomaticBox) {
+            return m_shape.cancel ? kCancelBox : Last();
+        }
+        if (m_current == kCancelBox) {
+            return Last();
+        }
+        if (m_col > 0) {
+            return Cell(m_row, m_col - 1);
+        }
+        if (m_row > 0) {
+            return Cell(m_row - 1, m_shape.columns - 1);
+        }
+        return AutomaticElseCancelElseLast();
+    }
+
+private:
+    bool IsCell(int row, int col) const {
+        return row >= 0 && col >= 0 && row < m_shape.rows && col < m_shape.columns &&
+               Cell(row, col) < m_shape.colourCount;
+    }
+    int Cell(int row, int col) const { return row * m_shape.columns + col; }
+    int Last() const { return m_shape.colourCount - 1; }
+    int CancelElseAutomaticElseFirst() const {
+        if (m_shape.cancel) {
+            return kCancelBox;
+        }
+        return m_shape.automatic ? kAutomaticBox : 0;
+    }
+    int AutomaticElseCancelElseLast() const {
+        if (m_shape.automatic) {
+            return kAutomaticBox;
+        }
+        return m_shape.cancel ? kCancelBox : Last();
+    }
+
+    int m_current;
+    const GridShape& m_shape;
+    int m_row = -1;
+    int m_col = -1;
+};
+
+}  // namespace
+
+std::optional<int> NavigationTarget(int virtualKey, int current, const GridShape& shape) {
+    if (shape.columns <= 0) {
+        return std::nullopt;
+    }
+    Navigator nav(current, shape);
+    switch (virtualKey) {
+        case VK_DOWN:
+            return nav.Down();
+        case VK_UP:
+            return nav.Up();
+        case VK_RIGHT:
+            return nav.Right();
+        case VK_LEFT:
+            return nav.Left();
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace torvane
