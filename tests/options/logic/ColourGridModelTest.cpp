@@ -82,15 +82,6 @@ TEST(PaletteSelection, EachMoveReportsTheColourOfItsBox) {
     EXPECT_EQ(model.Look(kCancelBox), (BoxLook{true, BoxEdge::SunkenOuter}));
 }
 
-TEST(PaletteSelection, MovingToTheSameBoxStillReports) {
-    auto model = Opened(kBlue, false, false);
-    model.ChangeSelection(39);
-    auto again = model.ChangeSelection(39);
-    EXPECT_EQ(again.action, GridAction::Change);
-    EXPECT_EQ(again.lostHighlight, 39);
-    EXPECT_EQ(again.selection, 39);
-}
-
 TEST(PaletteSelection, OutOfRangeMeansCancel) {
     auto model = Opened(kOwnColour);
     auto outcome = model.ChangeSelection(40);
