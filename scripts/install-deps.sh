@@ -10,9 +10,12 @@ packages=(
     xvfb xauth imagemagick xdotool fonts-dejavu-core
 )
 
+# One query for all packages; anything not reported as installed is missing.
+installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null |
+            awk '$NF == "installed" { print $1 }' || true)
 missing=()
 for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    if ! grep -qx "$p" <<<"$installed"; then
         missing+=("$p")
     fi
 done

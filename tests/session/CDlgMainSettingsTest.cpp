@@ -151,6 +151,12 @@ TEST_F(MainSettings, EachValueIsReadInItsOwnSense) {
     Put("MinimizeOnStart", 1);
     dlg.LoadSettings();
     EXPECT_EQ(dlg.m_bMinimizePending, 0);
+
+    // Without a "SavePath" the auto-save goes to the root folder.
+    registry.DeleteValue(kSettingsKey, "SavePath");
+    dlg.LoadSettings();
+    EXPECT_EQ(dlg.m_strSavePath, "");
+    EXPECT_EQ(dlg.AutoSavePath(), "\\autosave.blf");
 }
 
 TEST_F(MainSettings, AnUnreadableStoreGivesTheAbsentValues) {
