@@ -175,8 +175,10 @@ std::string FormatValue(const RegValue& value) {
     static const char* const kDigits = "0123456789abcdef";
     std::string out;
     if (value.type == REG_DWORD && value.data.size() == 4) {
-        const std::uint32_t v = value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) |
-                                (static_cast<std::uint32_t>(value.data[3]) << 24);
+        std::uint32_t v = 0;
+        for (std::size_t i = 0; i < 4; ++i) {
+            v |= static_cast<std::uint32_t>(value.data[i]) << (8 * i);
+        }
         out = "dword:";
         for (int shift = 28; shift >= 0; shift -= 4) {
             out += kDigits[(v >> shift) & 0xF];

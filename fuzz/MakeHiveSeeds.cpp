@@ -1,0 +1,65 @@
+// Writes the seed corpus of the hive reader into the folder given: hives made by the writer
+// with every kind of value, and hand-written and damaged variants.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/HiveDocument.h"
+
+namespace {
+
+using torvane::RegValue;
+
+RegValue Value(std::uint32_t type, std::vector<std::uint8_t> data) {
+    RegValue v;
+    v.type = type;
+    v.data = std::move(data);
+    return v;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    const std::filesystem::path dir(argv[1]);
+    std::filesystem::create_directories(dir);
+
+    torvane::HiveDocument doc;
+    const std::string key = "HKEY_LOCAL_MACHINE\\Software\\Quillmark\\Torvane";
+    doc.Set(key, "InitData", Value(torvane::REG_DWORD, {3, 0, 0, 0}));
+    doc.Set(key, "SavePath", Value(torvane::REG_SZ, {'\\', 0, 'M', 0, 0xe9, 0, 0, 0}));
+    doc.Set(key, "Quote \"\\", Value(torvane::REG_SZ, {'"', 0, '\\', 0, 0, 0}));
+    doc.Set(key, "Odd", Value(torvane::REG_SZ, {'a', 0, 'b'}));
+    doc.Set(key, "Short", Value(torvane::REG_DWORD, {1, 2}));
+    doc.Set(key, "Blob", Value(torvane::REG_BINARY, {0, 0xff, 0x10}));
+    doc.Set(key, "", Value(torvane::REG_MULTI_SZ, {'a', 0, 0, 0, 0, 0}));
+    doc.Set("HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Power\\Timeouts",
+            "BattSuspendTimeout", Value(torvane::REG_DWORD, {0xb4, 0, 0, 0}));
+    const std::string written = doc.Format();
+
+    const std::vector<std::pair<std::string, std::string>> seeds = {
+        {"written.reg", written},
+        {"crlf-bom.reg",
+         "\xEF\xBB\xBFREGEDIT4\r\n; comment\r\n[A\\B]\r\n\"x\"=hex:01,\\\r\n  02\r\n"},
+        {"damaged-lines.reg",
+         "REGEDIT4\n[A]\n\"ok\"=dword:1\n\"bad\"=dword:123456789\n\"s\"=\"open\n[broken\n\"o\"="
+         "dword:1\n"},
+        {"no-header.reg", "[A]\n@=\"x\"\n"},
+        {"truncated.reg", written.substr(0, written.size() / 2)},
+        {"empty.reg", ""},
+    };
+    for (const auto& [name, text] : seeds) {
+        std::ofstream out(dir / name, std::ios::binary | std::ios::trunc);
+        out << text;
+        if (!out) {
+            std::fprintf(stderr, "cannot write %s\n", (dir / name).c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
