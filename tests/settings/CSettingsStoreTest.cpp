@@ -106,14 +106,6 @@ TEST_F(SettingsStore, TextsThatDoNotFit200UnitsReadAsEmpty) {
     EXPECT_EQ(store.ReadString("Number"), "A");
 }
 
-TEST_F(SettingsStore, AnUnreadableStoreReadsAsAbsentAndRefusesWrites) {
-    registry.failAll = true;
-    EXPECT_EQ(store.ReadDword("InitData"), 0u);
-    EXPECT_EQ(store.ReadString("SavePath"), "");
-    EXPECT_FALSE(store.WriteDword("InitData", 3));
-    EXPECT_FALSE(store.WriteString("SavePath", "x"));
-}
-
 TEST(SettingsStoreOnHive, EveryCallGoesToTheFileAndCreatesTheKey) {
     TempDir dir;
     const std::string path = dir / "registry.reg";
