@@ -1,0 +1,128 @@
+#include "graph/DrawGraph.h"
+
+#include <cstdio>
+#include <string>
+
+#include "graph/DrawSeries.h"
+#include "graph/GraphGeometry.h"
+#include "session/logdata/IntMath.h"
+
+namespace torvane {
+
+namespace {
+
+constexpr COLORREF kFrameColour = 0x000000;
+constexpr COLORREF kShadowColour = 0x7F7F7F;
+constexpr std::int32_t kLabelHeight = -10;  // a character height of 10 pixels
+
+// The View page allows 50 hours (201 columns). A hand-edited store may hold any number;
+// drawing stops here so an absurd scale cannot stall the window. Nothing visible is lost:
+// past this many columns the step is 0 and every label lands on the same spot.
+constexpr std::int32_t kMaxColumns = 241;
+
+std::string Format(const char* format, std::int32_t value) {
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+void DrawFrame(GraphCanvas& canvas, const GraphInput& in) {
+    using intmath::Add;
+    canvas.SelectPen({PenStyle::Solid, 1, kFrameColour});
+    canvas.MoveTo(in.left, in.top);
+    canvas.LineTo(in.right, in.top);
+    canvas.LineTo(in.right, in.bottom);
+    canvas.LineTo(in.left, in.bottom);
+    canvas.LineTo(in.left, in.top);
+
+    canvas.SelectPen({PenStyle::Solid, 1, kShadowColour});
+    canvas.MoveTo(Add(in.right, 1), Add(in.top, 1));
+    canvas.LineTo(Add(in.right, 1), Add(in.bottom, 1));
+    canvas.LineTo(Add(in.left, 1), Add(in.bottom, 1));
+}
+
+void DrawPercentScale(GraphCanvas& canvas, const GraphInput& in, const GraphGeometry& g,
+                      const GraphPen& gridPen, const GraphPen& detailPen) {
+    using intmath::Add;
+    for (std::int32_t k = 0; k <= 10; ++k) {
+        const std::int32_t y = Add(Add(in.top, 1), k * g.rowStep);
+        if (in.showHGrid) {
+            canvas.MoveTo(Add(in.left, 1), y);
+            canvas.LineTo(in.right, y);
+            if (in.showDetailedGrid && k < 10) {
+                canvas.SelectPen(detailPen);
+                canvas.MoveTo(Add(in.left, 1), Add(y, g.halfRow));
+                canvas.LineTo(in.right, Add(y, g.halfRow));
+                canvas.SelectPen(gridPen);
+            }
+        }
+        canvas.DrawText(Format("%d%%", 100 - 10 * k), {1, intmath::Sub(y, 6), 26, Add(y, 4)},
+                        kTextRightTop);
+    }
+}
+
+void DrawTimeScale(GraphCanvas& canvas, const GraphInput& in, const GraphGeometry& g,
+                   const GraphPen& gridPen, const GraphPen& detailPen) {
+    using intmath::Add;
+    const std::int32_t hours = g.scaleHours;
+    const std::int32_t lastColumn = intmath::Mul(4, hours);
+    const std::int32_t labelTop = Add(in.bottom, 2);
+    const std::int32_t labelBottom = Add(in.bottom, 12);
+    std::int32_t x = Add(in.left, 1);
+    for (std::int32_t j = 0; j <= lastColumn && j < kMaxColumns; ++j) {
+        const std::int32_t q = j % 4;
+        if (q == 0) {
+            if (in.showVGrid) {
+                canvas.MoveTo(x, Add(in.top, 1));
+                canvas.LineTo(x, in.bottom);
+            }
+            canvas.DrawText(Format("%dh", j / 4),
+                            {intmath::Sub(x, 5), labelTop, Add(x, 5), labelBottom},
+                            kTextLeftCentred);
+        } else if (hours < 6 && in.showDetailedGrid && in.showVGrid) {
+            canvas.SelectPen(detailPen);
+            canvas.MoveTo(x, Add(in.top, 1));
+            canvas.LineTo(x, in.bottom);
+            if (hours < 4) {
+                const char* format = hours <= 2 ? "%dm" : "%d";
+                canvas.DrawText(Format(format, 15 * q),
+                                {intmath::Sub(x, 5), labelTop, Add(x, 15), labelBottom},
+                                kTextLeftCentred);
+            }
+            canvas.SelectPen(gridPen);
+        }
+        x = Add(x, g.columnStep);
+    }
+}
+
+}  // namespace
+
+void DrawGraph(GraphCanvas& canvas, const GraphInput& in) {
+    using intmath::Add;
+    const GraphGeometry g = ComputeGeometry(in);
+
+    canvas.BeginComposition(kBitmapWidth, kBitmapHeight, kWindowWidth, kWindowHeight);
+    DrawFrame(canvas, in);
+
+    const GraphPen gridPen{PenStyle::Solid, 1, in.gridColour};
+    const GraphPen detailPen{PenStyle::Dash, 1, in.gridDetailColour};
+    canvas.SelectFont(kLabelHeight, FW_THIN);
+    canvas.SetTextColor(in.gridScaleColour);
+    canvas.SelectPen(gridPen);
+    DrawPercentScale(canvas, in, g, gridPen, detailPen);
+    DrawTimeScale(canvas, in, g, gridPen, detailPen);
+
+    for (std::size_t slot = 0; slot < 3; ++slot) {
+        DrawSeries(canvas, in, in.ref[slot], in.refColour[slot], in.showRef[slot] != 0);
+    }
+    DrawSeries(canvas, in, in.log, in.sessionColour, true);
+
+    canvas.SetTextColor(in.statusColour);
+    canvas.DrawText(in.status,
+                    {2, Add(in.bottom, 12), intmath::Sub(in.right, 40), Add(in.bottom, 45)},
+                    kTextWrapped);
+
+    canvas.EndComposition(kWindowWidth, kWindowHeight);
+}
+
+}  // namespace torvane

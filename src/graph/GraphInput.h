@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "platform/WinTypes.h"
+#include "session/logdata/BatteryLog.h"
+
+namespace torvane {
+
+// Everything the picture depends on, read from the main window's members at the start of a
+// draw. The picture is a function of this and nothing else.
+struct GraphInput {
+    // The plot rectangle; fixed when the main window starts.
+    std::int32_t left = 30;
+    std::int32_t top = 37;
+    std::int32_t right = 235;
+    std::int32_t bottom = 228;
+
+    std::int32_t scaleHours = 7;  // hours across the plot width
+    BOOL showHGrid = 1;
+    BOOL showVGrid = 1;
+    BOOL showDetailedGrid = 1;
+    BOOL showEstimations = 1;
+    std::array<BOOL, 3> showRef{1, 1, 1};
+
+    COLORREF gridColour = 0x7F0000;        // solid grid lines
+    COLORREF gridDetailColour = 0x7F0000;  // dashed detailed grid lines
+    COLORREF gridScaleColour = 0x7F0000;   // percent and time labels
+    std::array<COLORREF, 3> refColour{0x7F007F, 0x7F7F00, 0x007F7F};
+    COLORREF sessionColour = 0x0000FF;
+    COLORREF statusColour = 0x00009C;
+
+    BatteryLog log;                 // the live session
+    std::array<BatteryLog, 3> ref;  // reference slots 1 to 3
+    std::string status;
+    std::int32_t minEstimateSamples = 2;  // estimation lines need more samples than this
+};
+
+}  // namespace torvane
