@@ -9,7 +9,7 @@ using intmath::Wide;
 
 namespace {
 constexpr std::int32_t kDefaultScaleHours = 7;
-}
+}  // namespace
 
 std::int32_t EffectiveScaleHours(const GraphInput& in) {
     return in.scaleHours == 0 ? kDefaultScaleHours : in.scaleHours;
@@ -26,15 +26,29 @@ GraphGeometry ComputeGeometry(const GraphInput& in) {
     return g;
 }
 
+namespace {
+
+// (a x b) / c + base, exact and saturated. Every operand here fits in 32 bits in practice,
+// so the 64-bit path is taken; the 128-bit one covers absurd rectangles.
+std::int32_t MulDivAdd(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t base) {
+    constexpr std::int64_t kSafe = std::int64_t{1} << 31;
+    if (a > -kSafe && a < kSafe && b > -kSafe && b < kSafe) {
+        return Saturate(Wide{base} + (a * b) / c);
+    }
+    return Saturate(Wide{base} + (Wide{a} * b) / c);
+}
+
+}  // namespace
+
 std::int32_t MinutesToX(const GraphInput& in, std::int32_t minutes) {
-    const Wide width = Wide{in.right} - in.left + 1;
-    const Wide span = Wide{60} * EffectiveScaleHours(in);
-    return Saturate(Wide{in.left} + 1 + (Wide{minutes} * width) / span);
+    const std::int64_t width = std::int64_t{in.right} - in.left + 1;
+    const std::int64_t span = std::int64_t{60} * EffectiveScaleHours(in);
+    return MulDivAdd(minutes, width, span, std::int64_t{in.left} + 1);
 }
 
 std::int32_t PercentToY(const GraphInput& in, std::int32_t percent) {
-    const Wide height = Wide{in.bottom} - in.top + 1;
-    return Saturate(Wide{in.top} + 1 + ((Wide{100} - percent) * height) / 100);
+    const std::int64_t height = std::int64_t{in.bottom} - in.top + 1;
+    return MulDivAdd(std::int64_t{100} - percent, height, 100, std::int64_t{in.top} + 1);
 }
 
 }  // namespace torvane

@@ -1,0 +1,127 @@
+#include "graph/PixelLine.h"
+
+#include <algorithm>
+
+#include "session/logdata/IntMath.h"
+
+namespace torvane {
+
+namespace {
+
+// The line walked along its longer axis ("major") in steps of one pixel; the other axis
+// ("minor") is rounded to the nearest pixel, halves away from the start.
+struct Walk {
+    std::int64_t major0, minor0;  // start
+    std::int64_t majorSign, minorSign;
+    std::int64_t majorLen, minorLen;  // absolute spans
+    bool xMajor;
+};
+
+void PaintBlock(const PixelSurface& s, std::int64_t x, std::int64_t y, std::int32_t width,
+                std::uint32_t pixel) {
+    const std::int64_t offset = -((width - 1) / 2);
+    const std::int64_t left = std::max<std::int64_t>(x + offset, 0);
+    const std::int64_t right = std::min<std::int64_t>(x + offset + width, s.width);
+    const std::int64_t top = std::max<std::int64_t>(y + offset, 0);
+    const std::int64_t bottom = std::min<std::int64_t>(y + offset + width, s.height);
+    for (std::int64_t row = top; row < bottom; ++row) {
+        std::uint32_t* line = s.pixels + row * s.stride;
+        for (std::int64_t col = left; col < right; ++col) {
+            line[col] = pixel;
+        }
+    }
+}
+
+}  // namespace
+
+void DrawPixelLine(const PixelSurface& surface, std::int32_t x0, std::int32_t y0, std::int32_t x1,
+                   std::int32_t y1, const GraphPen& pen, std::uint32_t pixel,
+                   std::int64_t& dashPhase) {
+    const std::int32_t width = std::max(pen.width, 1);
+    const std::int64_t dx = std::int64_t{x1} - x0;
+    const std::int64_t dy = std::int64_t{y1} - y0;
+    if (dx == 0 && dy == 0) {
+        return;
+    }
+    Walk w{};
+    w.xMajor = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
+    const std::int64_t dMajor = w.xMajor ? dx : dy;
+    const std::int64_t dMinor = w.xMajor ? dy : dx;
+    w.major0 = w.xMajor ? x0 : y0;
+    w.minor0 = w.xMajor ? y0 : x0;
+    w.majorSign = dMajor < 0 ? -1 : 1;
+    w.minorSign = dMinor < 0 ? -1 : 1;
+    w.majorLen = dMajor < 0 ? -dMajor : dMajor;
+    w.minorLen = dMinor < 0 ? -dMinor : dMinor;
+
+    // Steps 0 .. last; a one-pixel pen stops short of the end point.
+    const std::int64_t last = width == 1 ? w.majorLen - 1 : w.majorLen;
+    const std::int64_t period = kDashOn + kDashOff;
+    const std::int64_t startPhase = dashPhase;
+    dashPhase = (dashPhase + w.majorLen) % period;
+
+    // Only the steps whose major coordinate can touch the surface (with the pen's margin).
+    const std::int64_t margin = width;
+    const std::int64_t majorMin = -margin;
+    const std::int64_t majorMax = (w.xMajor ? surface.width : surface.height) + margin;
+    const std::int64_t minorMin = -margin;
+    const std::int64_t minorMax = (w.xMajor ? surface.height : surface.width) + margin;
+    std::int64_t first = 0;
+    std::int64_t stop = last;
+    if (w.majorSign > 0) {
+        first = std::max(first, majorMin - w.major0);
+        stop = std::min(stop, majorMax - w.major0);
+    } else {
+        first = std::max(first, w.major0 - majorMax);
+        stop = std::min(stop, w.major0 - majorMin);
+    }
+    if (first > stop) {
+        return;
+    }
+
+    // Minor offset at step i: (2 i minorLen + majorLen) / (2 majorLen), kept as quotient and
+    // remainder so each step is one addition.
+    const std::int64_t twice = 2 * w.majorLen;
+    std::int64_t q = 0;
+    std::int64_t r = w.majorLen;
+    if (first != 0) {
+        // Spans reach 2^32, so the first product needs more than 64 bits.
+        const intmath::Wide num = intmath::Wide{2} * first * w.minorLen + w.majorLen;
+        q = static_cast<std::int64_t>(num / twice);
+        r = static_cast<std::int64_t>(num % twice);
+    }
+    // minorLen <= majorLen: one step of the minor axis at most per pixel.
+    const bool diagonal = w.minorLen == w.majorLen;
+    const std::int64_t stepQ = diagonal ? 1 : 0;
+    const std::int64_t stepR = diagonal ? 0 : 2 * w.minorLen;
+
+    const bool dashed = pen.style == PenStyle::Dash;
+    std::int64_t phase = (startPhase + first) % period;
+    for (std::int64_t i = first; i <= stop; ++i) {
+        const std::int64_t minor = w.minor0 + w.minorSign * q;
+        const bool on = !dashed || phase < kDashOn;
+        if (++phase == period) {
+            phase = 0;
+        }
+        if (on && minor >= minorMin && minor < minorMax) {
+            const std::int64_t major = w.major0 + w.majorSign * i;
+            const std::int64_t x = w.xMajor ? major : minor;
+            const std::int64_t y = w.xMajor ? minor : major;
+            if (width == 1) {
+                if (x >= 0 && x < surface.width && y >= 0 && y < surface.height) {
+                    surface.pixels[y * surface.stride + x] = pixel;
+                }
+            } else {
+                PaintBlock(surface, x, y, width, pixel);
+            }
+        }
+        q += stepQ;
+        r += stepR;
+        if (r >= twice) {
+            r -= twice;
+            ++q;
+        }
+    }
+}
+
+}  // namespace torvane

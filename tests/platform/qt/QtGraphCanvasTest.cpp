@@ -1,0 +1,209 @@
+#include <QImage>
+
+#include <climits>
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include "graph/DrawGraph.h"
+#include "platform/qt/GraphPicture.h"
+#include "platform/qt/QtGraphCanvas.h"
+
+namespace torvane::test {
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kBlack = 0xFF000000;
+
+QRgb Rgb(COLORREF c) {
+    return QtGraphCanvas::ToRgb(c);
+}
+
+BatteryLog Session() {
+    BatteryLog log;
+    const int samples[][2] = {{0, 100}, {60, 90}, {120, 80}};
+    for (const auto& s : samples) {
+        log.minutes[static_cast<size_t>(log.count)] = s[0];
+        log.percent[static_cast<size_t>(log.count)] = s[1];
+        ++log.count;
+    }
+    return log;
+}
+
+// The first-run picture: first-run colours, every switch on, 7 hours.
+GraphInput FirstRun() {
+    GraphInput in;
+    in.log = Session();
+    in.status = "Running, Battery: 80%, Run time: 2:00h";
+    return in;
+}
+
+QImage Blank() {
+    QImage image(240, 320, QImage::Format_RGB32);
+    image.fill(kWhite);
+    return image;
+}
+
+// Columns of the image that hold a pixel of the given colour inside a rectangle.
+int InkWidth(const QImage& image, QRgb colour, const QRect& area) {
+    int left = INT_MAX;
+    int right = INT_MIN;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixel(x, y) == colour) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return right < left ? 0 : right - left + 1;
+}
+
+TEST(QtGraphPicture, FrameShadowGridAndCurvePixels) {
+    GraphPicture picture;
+    picture.PaintErased(FirstRun());
+    const QImage& img = picture.Image();
+    ASSERT_EQ(img.size(), QSize(240, 320));
+
+    for (auto [x, y] : {std::pair{30, 37}, {235, 37}, {235, 228}, {30, 228}, {130, 37}}) {
+        EXPECT_EQ(img.pixel(x, y), kBlack) << x << "," << y;
+    }
+    EXPECT_EQ(img.pixel(236, 38), Rgb(0x7F7F7F));
+    EXPECT_EQ(img.pixel(236, 229), Rgb(0x7F7F7F));
+    EXPECT_EQ(img.pixel(32, 229), Rgb(0x7F7F7F));
+    EXPECT_EQ(img.pixel(31, 229), kWhite);
+    EXPECT_EQ(img.pixel(237, 100), kWhite);
+
+    // A solid grid row and a dashed detail row in the first-run grid colour (blue 127).
+    EXPECT_EQ(img.pixel(200, 95), Rgb(0x7F0000));
+    std::set<QRgb> detail;
+    for (int x = 31; x < 235; ++x) {
+        detail.insert(img.pixel(x, 218));
+    }
+    EXPECT_EQ(detail, (std::set<QRgb>{Rgb(0x7F0000), kWhite}));
+
+    // The session curve over the grid, two pixels thick, at its second sample (60, 57).
+    EXPECT_EQ(img.pixel(60, 57), Rgb(0x0000FF));
+    EXPECT_EQ(img.pixel(61, 58), Rgb(0x0000FF));
+    // Its dashed estimation line runs from (89, 76) on to (237, 172), two pixels right of the
+    // frame; the end point itself stays unpainted.
+    EXPECT_GT(InkWidth(img, Rgb(0x0000FF), QRect(200, 145, 40, 30)), 25);
+    EXPECT_EQ(img.pixel(237, 172), kWhite);
+}
+
+TEST(QtGraphPicture, NoSmoothingAnywhere) {
+    GraphPicture picture;
+    picture.PaintErased(FirstRun());
+    const std::set<QRgb> allowed{kWhite,        kBlack,        Rgb(0x7F7F7F),
+                                 Rgb(0x7F0000), Rgb(0x0000FF), Rgb(0x00009C)};
+    const QImage& img = picture.Image();
+    std::set<QRgb> seen;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            seen.insert(img.pixel(x, y));
+        }
+    }
+    EXPECT_EQ(seen, allowed);
+}
+
+TEST(QtGraphPicture, AutomaticColourDrawsWithItsLowBytes) {
+    auto in = FirstRun();
+    in.sessionColour = 0xFF000000;
+    in.gridColour = 0xFF00FF00;  // green with the top byte set
+    GraphPicture picture;
+    picture.PaintErased(in);
+    EXPECT_EQ(picture.Image().pixel(60, 57), kBlack);
+    EXPECT_EQ(picture.Image().pixel(200, 95), qRgb(0, 255, 0));
+}
+
+TEST(QtGraphPicture, PaintErasesButTheImmediateDrawKeepsTheWindow) {
+    GraphPicture picture;
+    auto in = FirstRun();
+    picture.PaintErased(in);
+    ASSERT_EQ(picture.Image().pixel(61, 58), Rgb(0x0000FF));
+
+    // Without the session, the immediate draw leaves the old curve where no grid covers it...
+    in.log = BatteryLog{};
+    picture.DrawOver(in);
+    EXPECT_EQ(picture.Image().pixel(61, 58), Rgb(0x0000FF));
+    EXPECT_EQ(picture.Image().pixel(60, 57), Rgb(0x7F0000));  // the grid row is drawn over it
+    // ...and the paint path starts from an erased window.
+    picture.PaintErased(in);
+    EXPECT_EQ(picture.Image().pixel(61, 58), kWhite);
+}
+
+TEST(QtGraphCanvasText, LabelGlyphsHaveRealWidths) {
+    QImage image = Blank();
+    QtGraphCanvas canvas(image);
+    canvas.SelectFont(-10, 100);
+    canvas.SetTextColor(0x000000);
+    canvas.DrawText("iiii", {10, 10, 200, 30}, 0x24);
+    canvas.DrawText("WWWW", {10, 40, 200, 60}, 0x24);
+    const int narrow = InkWidth(image, kBlack, QRect(0, 10, 240, 20));
+    const int wide = InkWidth(image, kBlack, QRect(0, 40, 240, 20));
+    EXPECT_GT(narrow, 3);  // four separate strokes, not an empty box
+    EXPECT_GT(wide, 2 * narrow);
+    EXPECT_LT(wide, 100);  // 10-pixel text
+}
+
+TEST(QtGraphCanvasText, ClippedToItsRectangleOverOpaqueWhite) {
+    QImage image(240, 320, QImage::Format_RGB32);
+    image.fill(qRgb(0, 200, 0));
+    QtGraphCanvas canvas(image);
+    canvas.SelectFont(-10, 100);
+    canvas.SetTextColor(0x0000FF);
+    // An hour label at x = 51: only 10 pixels wide, so "10h" loses its right part.
+    canvas.DrawText("10h", {46, 230, 56, 240}, 0x24);
+    for (int y = 225; y < 245; ++y) {
+        for (int x = 40; x < 70; ++x) {
+            const bool inside = x >= 46 && x < 56 && y >= 230 && y < 240;
+            if (!inside) {
+                ASSERT_EQ(image.pixel(x, y), qRgb(0, 200, 0)) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(InkWidth(image, qRgb(255, 0, 0), QRect(46, 230, 10, 10)), 4);
+    EXPECT_EQ(image.pixel(55, 230), kWhite);  // background of the clipped text
+
+    // Right-aligned percent label: its ink ends at the rectangle's right edge.
+    canvas.DrawText("100%", {1, 32, 26, 42}, 0x22);
+    EXPECT_GT(InkWidth(image, qRgb(255, 0, 0), QRect(1, 32, 25, 10)), 15);
+    EXPECT_EQ(image.pixel(0, 36), qRgb(0, 200, 0));
+}
+
+TEST(QtGraphCanvasText, StatusTextWrapsAndIsCutAtTheBottom) {
+    QImage image = Blank();
+    QtGraphCanvas canvas(image);
+    canvas.SelectFont(-10, 100);
+    canvas.SetTextColor(0x00009C);
+    const std::string longText(400, 'x');
+    canvas.DrawText(
+        "Running, Battery: 97%, Run time: 0:20h, Estimated battery life: "
+        "16:40h, 16:10h left " +
+            longText,
+        {2, 240, 195, 273}, 0x10);
+    int rowsWithInk = 0;
+    for (int y = 240; y < 273; ++y) {
+        rowsWithInk += InkWidth(image, Rgb(0x00009C), QRect(0, y, 240, 1)) > 0;
+    }
+    EXPECT_GT(rowsWithInk, 14);  // at least two lines of text
+    EXPECT_EQ(InkWidth(image, Rgb(0x00009C), QRect(0, 273, 240, 47)), 0);
+    EXPECT_EQ(InkWidth(image, Rgb(0x00009C), QRect(195, 0, 45, 320)), 0);
+}
+
+TEST(QtGraphCanvasLines, DrawsOnTheWindowOutsideACompositionAndSurvivesAbsurdPoints) {
+    QImage image = Blank();
+    QtGraphCanvas canvas(image);
+    canvas.SelectPen({PenStyle::Solid, 1, 0x000000});
+    canvas.MoveTo(10, 10);
+    canvas.LineTo(20, 10);
+    EXPECT_EQ(image.pixel(19, 10), kBlack);
+    EXPECT_EQ(image.pixel(20, 10), kWhite);
+    canvas.SelectPen({PenStyle::Solid, 2, 0x0000FF});
+    canvas.LineTo(INT_MAX, INT_MIN);
+    canvas.LineTo(INT_MIN, INT_MAX);
+    EXPECT_EQ(image.pixel(20, 10), qRgb(255, 0, 0));
+}
+
+}  // namespace
+}  // namespace torvane::test
