@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "graph/GraphInput.h"
+#include "graph/IGraphPicture.h"
 #include "platform/WinTypes.h"
 #include "session/CGoButton.h"
 #include "session/MainServices.h"
@@ -71,6 +73,15 @@ public:
     // m_nLoadTarget names; each shows its own failure message and returns whether it succeeded.
     bool WriteLogFile(const std::string& path);
     bool ReadLogFile(const std::string& path);
+
+    // The graph. OnPaint is the paint handler: the start-up minimise check, then the whole
+    // picture on the erased window. RedrawGraphNow draws it at once over what the window
+    // shows. Both read the members through MakeGraphInput at the moment they draw.
+    void OnPaint(IGraphPicture& picture);
+    void RedrawGraphNow(IGraphPicture& picture) const;
+    GraphInput MakeGraphInput() const;
+    // Minimises the window at the first paint when so configured; true when it did.
+    bool OnPaintMinimizeCheck();
 
     // Power settings for a session: 1 overrides the suspend timeout, 0 restores it.
     void OverrideSuspendTimeout(BOOL bOverride);
