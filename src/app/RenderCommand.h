@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "platform/IRegistry.h"
+
+namespace torvane {
+
+// `torvane --render LOG.blf OUT.png [--hours H]`.
+struct RenderRequest {
+    std::string logPath;                // a battery log file on the host
+    std::string outPath;                // the PNG to write
+    std::optional<std::int32_t> hours;  // the time scale instead of the stored one
+};
+
+// The time scales --hours accepts: those of the View page.
+constexpr std::int32_t kRenderMinHours = 1;
+constexpr std::int32_t kRenderMaxHours = 50;
+
+// Draws the graph of a saved battery log as the live session, the status line as the window
+// showed it when the last sample was recorded, into a 240 x 320 PNG. Colours and view
+// switches are those the main window would load from `settings` (the first-run colours when
+// the store has none yet); nothing is written to the store. Needs a QGuiApplication but no
+// window. Returns the exit status: 0 when the picture is written, 1 when the log cannot be
+// read or the picture cannot be written, with the reason on `err`.
+int RunRenderCommand(const RenderRequest& request, IRegistry& settings, std::ostream& err);
+
+}  // namespace torvane

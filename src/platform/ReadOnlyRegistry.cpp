@@ -1,0 +1,46 @@
+#include "platform/ReadOnlyRegistry.h"
+
+#include <cctype>
+
+namespace torvane {
+
+ReadOnlyRegistry::Name ReadOnlyRegistry::Fold(const std::string& keyPath,
+                                              const std::string& valueName) {
+    auto lower = [](std::string s) {
+        for (char& c : s) {
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        return s;
+    };
+    return {lower(keyPath), lower(valueName)};
+}
+
+bool ReadOnlyRegistry::CreateKey(const std::string&) {
+    return true;  // a missing key simply reads as empty
+}
+
+bool ReadOnlyRegistry::QueryValue(const std::string& keyPath, const std::string& valueName,
+                                  RegValue& out) {
+    const auto change = m_changes.find(Fold(keyPath, valueName));
+    if (change != m_changes.end()) {
+        if (!change->second) {
+            return false;
+        }
+        out = *change->second;
+        return true;
+    }
+    return m_below.QueryValue(keyPath, valueName, out);
+}
+
+bool ReadOnlyRegistry::SetValue(const std::string& keyPath, const std::string& valueName,
+                                const RegValue& value) {
+    m_changes[Fold(keyPath, valueName)] = value;
+    return true;
+}
+
+bool ReadOnlyRegistry::DeleteValue(const std::string& keyPath, const std::string& valueName) {
+    m_changes[Fold(keyPath, valueName)] = std::nullopt;
+    return true;
+}
+
+}  // namespace torvane

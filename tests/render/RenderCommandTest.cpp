@@ -1,0 +1,121 @@
+#include <QImage>
+
+#include <filesystem>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "app/RenderCommand.h"
+#include "fakes/MemoryRegistry.h"
+#include "fakes/TempDir.h"
+#include "logfile/BatteryLogFile.h"
+#include "settings/CSettingsStore.h"
+
+namespace torvane::test {
+namespace {
+
+constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kFirstRunGrid = 0xFF00007F;     // blue 127
+constexpr QRgb kFirstRunSession = 0xFFFF0000;  // red 255
+constexpr QRgb kFirstRunStatus = 0xFF9C0000;   // red 156
+
+BatteryLog Discharge() {
+    BatteryLog log;
+    const int samples[][2] = {{0, 100}, {60, 90}, {120, 80}};
+    for (const auto& s : samples) {
+        log.minutes[static_cast<size_t>(log.count)] = s[0];
+        log.percent[static_cast<size_t>(log.count)] = s[1];
+        ++log.count;
+    }
+    return log;
+}
+
+std::string Bytes(const std::vector<std::uint8_t>& v) {
+    return std::string(v.begin(), v.end());
+}
+
+int CountInColumn(const QImage& img, int x, QRgb colour, int top = 0, int bottom = 320) {
+    int n = 0;
+    for (int y = top; y < std::min(bottom, img.height()); ++y) {
+        n += img.pixel(x, y) == colour;
+    }
+    return n;
+}
+
+class Render : public ::testing::Test {
+protected:
+    TempDir dir;
+    MemoryRegistry store;
+    std::ostringstream err;
+    std::string log = dir / "session.blf";
+    std::string png = dir / "graph.png";
+
+    void SetUp() override { TempDir::Write(log, Bytes(EncodeLogFile(Discharge()))); }
+
+    int Run(std::optional<int> hours = std::nullopt, const std::string& from = "") {
+        return RunRenderCommand({from.empty() ? log : from, png, hours}, store, err);
+    }
+};
+
+TEST_F(Render, EmptyStoreDrawsFirstRunColoursAndWritesNothingBack) {
+    ASSERT_EQ(Run(), 0) << err.str();
+    EXPECT_TRUE(err.str().empty());
+    QImage img(QString::fromStdString(png));
+    ASSERT_EQ(img.size(), QSize(240, 320));
+    EXPECT_EQ(img.pixel(30, 37), kBlack);
+    EXPECT_EQ(img.pixel(235, 228), kBlack);
+    EXPECT_EQ(img.pixel(200, 95), kFirstRunGrid);
+    EXPECT_EQ(img.pixel(61, 58), kFirstRunSession);  // at the sample (60, 90)
+    int statusInk = 0;
+    for (int x = 2; x < 195; ++x) {
+        statusInk += CountInColumn(img.copy(0, 240, 240, 33), x, kFirstRunStatus);
+    }
+    EXPECT_GT(statusInk, 50);  // "Running, Battery: 80%, ..."
+    EXPECT_TRUE(store.writeLog.empty());
+}
+
+TEST_F(Render, StoredColoursAndSwitchesAreUsedAndHoursOverrideTheScale) {
+    store.PutDword(kSettingsKey, "InitData", 3);
+    store.PutDword(kSettingsKey, "ColorSess", 0x00FF00);
+    store.PutDword(kSettingsKey, "ColorGrid1", 0xFF000000);  // the automatic colour
+    // Absent colours read as 0, black: the store was initialised, so no first-run values.
+    store.PutDword(kSettingsKey, "ShowHGrid", 1);  // stored inverted: off
+    store.PutDword(kSettingsKey, "ScaleHours", 7);
+    store.writeLog.clear();
+    ASSERT_EQ(Run(), 0) << err.str();
+    QImage seven(QString::fromStdString(png));
+    EXPECT_EQ(seven.pixel(61, 58), 0xFF00FF00u);
+    EXPECT_EQ(seven.pixel(200, 95), kWhite);                  // no rows
+    EXPECT_EQ(seven.pixel(59, 100), kBlack);                  // hour column in black
+    EXPECT_EQ(CountInColumn(seven, 82, kBlack, 38, 228), 0);  // no quarter line at 7 hours
+
+    ASSERT_EQ(Run(1), 0) << err.str();
+    QImage one(QString::fromStdString(png));
+    EXPECT_GT(CountInColumn(one, 82, kBlack, 38, 228), 50);  // dashed quarter line at 1 hour
+    EXPECT_TRUE(store.writeLog.empty());
+}
+
+TEST_F(Render, BadLogFilesFailWithAMessageAndNoPicture) {
+    EXPECT_EQ(Run(std::nullopt, dir / "missing.blf"), 1);
+    EXPECT_NE(err.str().find("Cannot open file"), std::string::npos) << err.str();
+
+    const std::string version2 = dir / "v2.blf";
+    TempDir::Write(version2, std::string("\x02\0\0\0\0\0\0\0", 8));
+    err.str("");
+    EXPECT_EQ(Run(std::nullopt, version2), 1);
+    EXPECT_NE(err.str().find("Not a valid Torvane log file"), std::string::npos) << err.str();
+
+    const std::string truncated = dir / "short.blf";
+    TempDir::Write(truncated, Bytes(EncodeLogFile(Discharge())).substr(0, 20));
+    EXPECT_EQ(Run(std::nullopt, truncated), 1);
+    EXPECT_FALSE(std::filesystem::exists(png));
+
+    png = dir / "no-such-folder/graph.png";
+    err.str("");
+    EXPECT_EQ(Run(), 1);
+    EXPECT_NE(err.str().find("Cannot create file"), std::string::npos) << err.str();
+}
+
+}  // namespace
+}  // namespace torvane::test
