@@ -2,12 +2,15 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QImage>
 
+#include <iostream>
 #include <vector>
 
 #include "logfile/BatteryLogFile.h"
 #include "platform/AtomicFile.h"
+#include "platform/HiveRegistry.h"
 #include "platform/IFileDialog.h"
 #include "platform/IMessageBox.h"
 #include "platform/INotifyIcon.h"
@@ -155,6 +158,23 @@ int RunRenderCommand(const RenderRequest& request, IRegistry& settings, std::ost
         return 1;
     }
     return 0;
+}
+
+int RunRenderProgram(const CommandLineOptions& options, const Environment& env, int argc,
+                     char** argv) {
+    // No window is shown, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    HiveRegistry registry(env.registryPath, [](const std::string& message) {
+        std::cerr << "torvane: " << message << "\n";
+    });
+    RenderRequest request{options.renderLog, options.renderOut, std::nullopt};
+    if (options.renderHours > 0) {
+        request.hours = options.renderHours;
+    }
+    return RunRenderCommand(request, registry, std::cerr);
 }
 
 }  // namespace torvane

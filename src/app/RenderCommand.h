@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string>
 
+#include "platform/CommandLine.h"
+#include "platform/Environment.h"
 #include "platform/IRegistry.h"
 
 namespace torvane {
@@ -16,10 +18,6 @@ struct RenderRequest {
     std::optional<std::int32_t> hours;  // the time scale instead of the stored one
 };
 
-// The time scales --hours accepts: those of the View page.
-constexpr std::int32_t kRenderMinHours = 1;
-constexpr std::int32_t kRenderMaxHours = 50;
-
 // Draws the graph of a saved battery log as the live session, the status line as the window
 // showed it when the last sample was recorded, into a 240 x 320 PNG. Colours and view
 // switches are those the main window would load from `settings` (the first-run colours when
@@ -27,5 +25,10 @@ constexpr std::int32_t kRenderMaxHours = 50;
 // window. Returns the exit status: 0 when the picture is written, 1 when the log cannot be
 // read or the picture cannot be written, with the reason on `err`.
 int RunRenderCommand(const RenderRequest& request, IRegistry& settings, std::ostream& err);
+
+// The whole `--render` run of the program: a GUI application on Qt's offscreen platform
+// (unless QT_QPA_PLATFORM names another), the settings store of `env`, messages on stderr.
+int RunRenderProgram(const CommandLineOptions& options, const Environment& env, int argc,
+                     char** argv);
 
 }  // namespace torvane

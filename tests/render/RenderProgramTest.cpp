@@ -1,0 +1,72 @@
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "fakes/TempDir.h"
+#include "logfile/BatteryLogFile.h"
+
+namespace torvane::test {
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    std::string err;
+};
+
+// Runs the program with no display at all and a settings store in `dir`.
+Result RunProgram(const TempDir& dir, const QStringList& args) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        env.remove(QString::fromLatin1(name));
+    }
+    env.insert("TORVANE_REGISTRY", QString::fromStdString(dir / "registry.reg"));
+    env.insert("TORVANE_DEVICE_ROOT", QString::fromStdString(dir / "device"));
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(TORVANE_PROGRAM), args);
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardError().toStdString()};
+}
+
+TEST(RenderProgram, DrawsALogWithoutADisplayAndLeavesNoSettingsBehind) {
+    TempDir dir;
+    BatteryLog log;
+    log.count = 3;
+    log.minutes = {0, 60, 120};
+    log.percent = {100, 90, 80};
+    const auto bytes = EncodeLogFile(log);
+    TempDir::Write(dir / "run.blf", std::string(bytes.begin(), bytes.end()));
+
+    const auto out = dir / "run.png";
+    const Result ok = RunProgram(dir, {"--render", QString::fromStdString(dir / "run.blf"),
+                                       QString::fromStdString(out), "--hours", "3"});
+    ASSERT_EQ(ok.exitCode, 0) << ok.err;
+    const QImage img(QString::fromStdString(out));
+    ASSERT_EQ(img.size(), QSize(240, 320));
+    EXPECT_EQ(img.pixel(30, 37), 0xFF000000u);   // frame corner
+    EXPECT_EQ(img.pixel(200, 95), 0xFF00007Fu);  // first-run grid colour
+    EXPECT_EQ(img.pixel(99, 100), 0xFF00007Fu);  // the 1h column of a 3-hour scale
+    EXPECT_EQ(img.pixel(100, 58), 0xFFFF0000u);  // the session curve at (60, 90)
+    EXPECT_FALSE(std::filesystem::exists(dir / "registry.reg"));
+}
+
+TEST(RenderProgram, ABadLogEndsWithStatusOneAndAMessage) {
+    TempDir dir;
+    TempDir::Write(dir / "bad.blf", std::string("\x01\0\0\0\xE9\x03\0\0", 8));  // 1001 samples
+    const Result bad = RunProgram(dir, {"--render", QString::fromStdString(dir / "bad.blf"),
+                                        QString::fromStdString(dir / "x.png")});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_NE(bad.err.find("Not a valid Torvane log file"), std::string::npos) << bad.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.png"));
+}
+
+}  // namespace
+}  // namespace torvane::test
