@@ -10,6 +10,8 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/MakeFolders.h"
+
 namespace torvane {
 
 namespace {
@@ -20,23 +22,6 @@ std::string ParentOf(const std::string& path) {
         return ".";
     }
     return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// Creates the folder and its parents, private to the user.
-bool MakeFolders(const std::string& folder) {
-    if (folder.empty()) {
-        return false;
-    }
-    for (std::size_t pos = 1; pos <= folder.size(); ++pos) {
-        if (pos != folder.size() && folder[pos] != '/') {
-            continue;
-        }
-        const std::string part = folder.substr(0, pos);
-        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) {
-            return false;
-        }
-    }
-    return true;
 }
 
 bool WriteAll(int fd, std::string_view bytes) {

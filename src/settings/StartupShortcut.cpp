@@ -52,14 +52,11 @@ bool IsUtf8(const std::string& text) {
 
 }  // namespace
 
-StartupShortcut::StartupShortcut(IFileStore& files, std::string startupFolder,
-                                 std::string programPath)
-    : m_files(files),
-      m_startupFolder(std::move(startupFolder)),
-      m_programPath(std::move(programPath)) {}
+StartupShortcut::StartupShortcut(IFileStore& files, IStartupFolder& folder, std::string programPath)
+    : m_files(files), m_folder(folder), m_programPath(std::move(programPath)) {}
 
 std::string StartupShortcut::ShortcutPath() const {
-    std::string path = m_startupFolder;
+    std::string path = m_folder.Path();
     if (path.empty() || path.back() != '/') {
         path += '/';
     }
@@ -127,6 +124,7 @@ bool StartupShortcut::Create() {
         return false;
     }
     const std::vector<std::uint8_t> bytes(entry->begin(), entry->end());
+    m_folder.Make();  // a failure shows in the write
     return m_files.WriteFile(ShortcutPath(), bytes) == FileWriteResult::Ok;
 }
 

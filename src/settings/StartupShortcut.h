@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/IFileStore.h"
+#include "platform/IStartupFolder.h"
 
 namespace torvane {
 
@@ -11,14 +12,14 @@ namespace torvane {
 // desktop starts at log-in, pointing at the program's own file.
 class StartupShortcut {
 public:
-    // `startupFolder` is the autostart folder (a host path), `programPath` the program's own
-    // full file name.
-    StartupShortcut(IFileStore& files, std::string startupFolder, std::string programPath);
+    // `programPath` is the program's own full file name.
+    StartupShortcut(IFileStore& files, IStartupFolder& folder, std::string programPath);
 
     // The shortcut file's full path.
     std::string ShortcutPath() const;
 
-    // Writes the shortcut, replacing one of that name. False when it could not be written, or
+    // Writes the shortcut, making the folder when missing and replacing a shortcut of that
+    // name. False when it could not be written, or
     // when the program's path cannot be put into a desktop entry (it is not UTF-8 text or holds
     // control characters other than tab and line ends).
     bool Create();
@@ -34,7 +35,7 @@ public:
 
 private:
     IFileStore& m_files;
-    std::string m_startupFolder;
+    IStartupFolder& m_folder;
     std::string m_programPath;
 };
 

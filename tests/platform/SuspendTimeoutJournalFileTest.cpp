@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/TempDir.h"
+
 namespace torvane {
 namespace {
 
@@ -19,13 +21,7 @@ namespace fs = std::filesystem;
 
 class SuspendTimeoutJournalFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/torvane-journal-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        root = pattern;
-        path = root + "/state/torvane/suspend-timeout";
-    }
-    void TearDown() override { fs::remove_all(root); }
+    void SetUp() override { path = dir / "state/torvane/suspend-timeout"; }
 
     std::string Contents() const {
         std::ifstream in(path);
@@ -36,7 +32,7 @@ protected:
         std::ofstream(path) << text;
     }
 
-    std::string root;
+    test::TempDir dir;
     std::string path;
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakePlatform.h"
+#include "fakes/FakeStartupFolder.h"
 
 namespace torvane {
 namespace {
@@ -130,10 +131,13 @@ TEST(StartupShortcutEntry, PathsThatCannotBeWrittenAreRefused) {
 
 TEST(StartupShortcutFile, CreateWritesTheEntryAndDeleteRemovesIt) {
     test::MemoryFileStore files;
-    StartupShortcut shortcut(files, "/home/ann/.config/autostart", "/opt/My Apps/torvane");
+    test::FakeStartupFolder folder;
+    folder.path = "/home/ann/.config/autostart";
+    StartupShortcut shortcut(files, folder, "/opt/My Apps/torvane");
     EXPECT_EQ(shortcut.ShortcutPath(), "/home/ann/.config/autostart/Torvane.desktop");
 
     ASSERT_TRUE(shortcut.Create());
+    EXPECT_EQ(folder.makes, 1);
     const auto& bytes = files.files.at("/home/ann/.config/autostart/Torvane.desktop");
     const std::string text(bytes.begin(), bytes.end());
     EXPECT_EQ(ExecValue(text), "\"/opt/My Apps/torvane\"");
@@ -146,16 +150,19 @@ TEST(StartupShortcutFile, CreateWritesTheEntryAndDeleteRemovesIt) {
     EXPECT_TRUE(files.files.empty());
     shortcut.Delete();  // already gone: returns normally
     EXPECT_TRUE(files.files.empty());
+    EXPECT_EQ(folder.makes, 2);  // deleting never makes the folder
 }
 
 TEST(StartupShortcutFile, FolderWithTrailingSlashAndFailedWrite) {
     test::MemoryFileStore files;
-    StartupShortcut shortcut(files, "/x/autostart/", "/bin/torvane");
+    test::FakeStartupFolder folder;
+    folder.path = "/x/autostart/";
+    StartupShortcut shortcut(files, folder, "/bin/torvane");
     EXPECT_EQ(shortcut.ShortcutPath(), "/x/autostart/Torvane.desktop");
     files.failWritesWith = FileWriteResult::CannotCreate;
     EXPECT_FALSE(shortcut.Create());
 
-    StartupShortcut unwritable(files, "/x/autostart", "/tmp/\x01/torvane");
+    StartupShortcut unwritable(files, folder, "/tmp/\x01/torvane");
     files.failWritesWith.reset();
     EXPECT_FALSE(unwritable.Create());
     EXPECT_EQ(files.writes, 1);  // the refused path wrote nothing

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace torvane {
+
+// Makes a host folder and any missing parents; new folders are private to the user, as the
+// XDG base-directory rules ask. True when the folder exists afterwards.
+bool MakeFolders(const std::string& hostPath);
+
+}  // namespace torvane

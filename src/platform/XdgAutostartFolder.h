@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "platform/IStartupFolder.h"
+
+namespace torvane {
+
+// The XDG autostart folder: "autostart" under the user's configuration folder.
+class XdgAutostartFolder : public IStartupFolder {
+public:
+    // `configHome` is $XDG_CONFIG_HOME, or its default ~/.config.
+    explicit XdgAutostartFolder(std::string configHome);
+
+    std::string Path() override;
+    bool Make() override;
+
+private:
+    std::string m_path;
+};
+
+}  // namespace torvane
