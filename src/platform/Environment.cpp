@@ -35,6 +35,8 @@ Environment Environment::FromLookup(const Lookup& lookup, const std::string& hom
     env.configHome = xdg("XDG_CONFIG_HOME", "/.config");
     env.dataHome = xdg("XDG_DATA_HOME", "/.local/share");
     env.autostartDir = env.configHome + "/autostart";
+    env.stateHome = xdg("XDG_STATE_HOME", "/.local/state");
+    env.suspendJournal = env.stateHome + "/torvane/suspend-timeout";
 
     const auto orDefault = [&](const std::string& name, const std::string& fallback) {
         const std::string value = get(name);

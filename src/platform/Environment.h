@@ -28,6 +28,8 @@ public:
     int timeScale = 1;            // $TORVANE_TIME_SCALE, a whole number >= 1
     std::string powerOffCommand;  // $TORVANE_POWEROFF_COMMAND, default systemctl poweroff
     std::string autostartDir;     // <config>/autostart
+    std::string stateHome;        // $XDG_STATE_HOME, default ~/.local/state
+    std::string suspendJournal;   // <state>/torvane/suspend-timeout
 
     // Values that were set but could not be used, one sentence each, for the user.
     std::vector<std::string> warnings;

@@ -6,12 +6,7 @@
 
 namespace torvane {
 
-XdgAutostartFolder::XdgAutostartFolder(std::string configHome) : m_path(std::move(configHome)) {
-    while (m_path.size() > 1 && m_path.back() == '/') {
-        m_path.pop_back();
-    }
-    m_path += "/autostart";
-}
+XdgAutostartFolder::XdgAutostartFolder(std::string folder) : m_path(std::move(folder)) {}
 
 std::string XdgAutostartFolder::Path() {
     return m_path;

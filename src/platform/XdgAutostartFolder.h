@@ -6,11 +6,10 @@
 
 namespace torvane {
 
-// The XDG autostart folder: "autostart" under the user's configuration folder.
+// The XDG autostart folder ("autostart" under the user's configuration folder).
 class XdgAutostartFolder : public IStartupFolder {
 public:
-    // `configHome` is $XDG_CONFIG_HOME, or its default ~/.config.
-    explicit XdgAutostartFolder(std::string configHome);
+    explicit XdgAutostartFolder(std::string folder);
 
     std::string Path() override;
     bool Make() override;

@@ -23,6 +23,7 @@ TEST(Environment, DefaultsFollowTheHomeFolder) {
     EXPECT_EQ(env.registryPath, "/home/ann/.config/torvane/registry.reg");
     EXPECT_EQ(env.deviceRoot, "/home/ann/.local/share/torvane/device");
     EXPECT_EQ(env.autostartDir, "/home/ann/.config/autostart");
+    EXPECT_EQ(env.suspendJournal, "/home/ann/.local/state/torvane/suspend-timeout");
     EXPECT_EQ(env.powerSupplyDir, "/sys/class/power_supply");
     EXPECT_EQ(env.powerOffCommand, "systemctl poweroff");
     EXPECT_EQ(env.timeScale, 1);
@@ -36,12 +37,14 @@ TEST(Environment, VariablesOverrideTheDefaults) {
     const auto env = From({{"HOME", "/h"},
                            {"XDG_CONFIG_HOME", "/cfg"},
                            {"XDG_DATA_HOME", "/data"},
+                           {"XDG_STATE_HOME", "/state"},
                            {"TORVANE_POWER_SUPPLY", "/tmp/ps"},
                            {"TORVANE_TIME_SCALE", "60"},
                            {"TORVANE_POWEROFF_COMMAND", "true"}});
     EXPECT_EQ(env.registryPath, "/cfg/torvane/registry.reg");
     EXPECT_EQ(env.deviceRoot, "/data/torvane/device");
     EXPECT_EQ(env.autostartDir, "/cfg/autostart");
+    EXPECT_EQ(env.suspendJournal, "/state/torvane/suspend-timeout");
     EXPECT_EQ(env.powerSupplyDir, "/tmp/ps");
     EXPECT_EQ(env.timeScale, 60);
     EXPECT_EQ(env.powerOffCommand, "true");

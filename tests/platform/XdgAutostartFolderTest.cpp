@@ -9,9 +9,9 @@
 namespace torvane {
 namespace {
 
-TEST(XdgAutostartFolder, LiesUnderTheConfigFolderAndIsMadeWhenMissing) {
+TEST(XdgAutostartFolder, IsMadeWithItsParentsWhenMissing) {
     test::TempDir dir;
-    XdgAutostartFolder folder(dir / "my config/");
+    XdgAutostartFolder folder(dir / "my config/autostart");
     EXPECT_EQ(folder.Path(), dir / "my config/autostart");
     EXPECT_FALSE(std::filesystem::exists(folder.Path()));
 
@@ -25,7 +25,7 @@ TEST(XdgAutostartFolder, LiesUnderTheConfigFolderAndIsMadeWhenMissing) {
 TEST(XdgAutostartFolder, AFileInTheWayCannotBecomeTheFolder) {
     test::TempDir dir;
     test::TempDir::Write(dir / "config/autostart", "not a folder");
-    XdgAutostartFolder folder(dir / "config");
+    XdgAutostartFolder folder(dir / "config/autostart");
     EXPECT_FALSE(folder.Make());
 }
 
