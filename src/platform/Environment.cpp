@@ -36,7 +36,7 @@ Environment Environment::FromLookup(const Lookup& lookup, const std::string& hom
     env.dataHome = xdg("XDG_DATA_HOME", "/.local/share");
     env.autostartDir = env.configHome + "/autostart";
     env.stateHome = xdg("XDG_STATE_HOME", "/.local/state");
-    env.suspendJournal = env.stateHome + "/torvane/suspend-timeout";
+    env.stateDir = env.stateHome + "/torvane";
 
     const auto orDefault = [&](const std::string& name, const std::string& fallback) {
         const std::string value = get(name);

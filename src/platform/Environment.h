@@ -29,7 +29,7 @@ public:
     std::string powerOffCommand;  // $TORVANE_POWEROFF_COMMAND, default systemctl poweroff
     std::string autostartDir;     // <config>/autostart
     std::string stateHome;        // $XDG_STATE_HOME, default ~/.local/state
-    std::string suspendJournal;   // <state>/torvane/suspend-timeout
+    std::string stateDir;         // <state>/torvane
 
     // Values that were set but could not be used, one sentence each, for the user.
     std::vector<std::string> warnings;

@@ -72,6 +72,18 @@ bool LockedElsewhere(const std::string& path) {
 
 }  // namespace
 
+std::string SuspendTimeoutJournalFile::PathFor(const std::string& stateDir,
+                                               const std::string& hivePath) {
+    std::uint64_t hash = 14695981039346656037u;  // FNV-1a
+    for (char c : hivePath) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+    }
+    char name[40];
+    std::snprintf(name, sizeof name, "suspend-timeout.%016llx",
+                  static_cast<unsigned long long>(hash));
+    return stateDir + "/" + name;
+}
+
 SuspendTimeoutJournalFile::SuspendTimeoutJournalFile(std::string path) : m_path(std::move(path)) {}
 
 SuspendTimeoutJournalFile::~SuspendTimeoutJournalFile() {

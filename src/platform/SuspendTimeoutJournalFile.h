@@ -25,6 +25,10 @@ public:
 
     const std::string& Path() const { return m_path; }
 
+    // The file in `stateDir` for the registry hive at `hivePath`. Each hive has its own, so a
+    // timeout is only ever put back into the hive it was taken from.
+    static std::string PathFor(const std::string& stateDir, const std::string& hivePath);
+
 private:
     void Forget();
 

@@ -23,7 +23,7 @@ TEST(Environment, DefaultsFollowTheHomeFolder) {
     EXPECT_EQ(env.registryPath, "/home/ann/.config/torvane/registry.reg");
     EXPECT_EQ(env.deviceRoot, "/home/ann/.local/share/torvane/device");
     EXPECT_EQ(env.autostartDir, "/home/ann/.config/autostart");
-    EXPECT_EQ(env.suspendJournal, "/home/ann/.local/state/torvane/suspend-timeout");
+    EXPECT_EQ(env.stateDir, "/home/ann/.local/state/torvane");
     EXPECT_EQ(env.powerSupplyDir, "/sys/class/power_supply");
     EXPECT_EQ(env.powerOffCommand, "systemctl poweroff");
     EXPECT_EQ(env.timeScale, 1);
@@ -44,7 +44,7 @@ TEST(Environment, VariablesOverrideTheDefaults) {
     EXPECT_EQ(env.registryPath, "/cfg/torvane/registry.reg");
     EXPECT_EQ(env.deviceRoot, "/data/torvane/device");
     EXPECT_EQ(env.autostartDir, "/cfg/autostart");
-    EXPECT_EQ(env.suspendJournal, "/state/torvane/suspend-timeout");
+    EXPECT_EQ(env.stateDir, "/state/torvane");
     EXPECT_EQ(env.powerSupplyDir, "/tmp/ps");
     EXPECT_EQ(env.timeScale, 60);
     EXPECT_EQ(env.powerOffCommand, "true");

@@ -113,5 +113,13 @@ TEST_F(SuspendTimeoutJournalFileTest, UnwritableFolderFailsQuietly) {
     EXPECT_TRUE(fs::is_directory(path));
 }
 
+TEST(SuspendTimeoutJournalPath, EachHiveHasItsOwnFile) {
+    const std::string a = SuspendTimeoutJournalFile::PathFor("/s/torvane", "/h/.config/reg.reg");
+    const std::string b = SuspendTimeoutJournalFile::PathFor("/s/torvane", "/tmp/test/reg.reg");
+    EXPECT_EQ(a.rfind("/s/torvane/suspend-timeout.", 0), 0u);
+    EXPECT_NE(a, b);
+    EXPECT_EQ(a, SuspendTimeoutJournalFile::PathFor("/s/torvane", "/h/.config/reg.reg"));
+}
+
 }  // namespace
 }  // namespace torvane
