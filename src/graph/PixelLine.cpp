@@ -20,13 +20,24 @@ struct Walk {
 void PaintBlock(const PixelSurface& s, std::int64_t x, std::int64_t y, std::int32_t width,
                 std::uint32_t pixel) {
     const std::int64_t offset = -((width - 1) / 2);
-    const std::int64_t left = std::max<std::int64_t>(x + offset, 0);
-    const std::int64_t right = std::min<std::int64_t>(x + offset + width, s.width);
-    const std::int64_t top = std::max<std::int64_t>(y + offset, 0);
-    const std::int64_t bottom = std::min<std::int64_t>(y + offset + width, s.height);
-    for (std::int64_t row = top; row < bottom; ++row) {
+    const std::int64_t left = x + offset;
+    const std::int64_t top = y + offset;
+    if (width == 2 && left >= 0 && top >= 0 && left + 2 <= s.width && top + 2 <= s.height) {
+        // The curves' pen, wholly inside: the common case.
+        std::uint32_t* p = s.pixels + top * s.stride + left;
+        p[0] = pixel;
+        p[1] = pixel;
+        p[s.stride] = pixel;
+        p[s.stride + 1] = pixel;
+        return;
+    }
+    const std::int64_t x0 = std::max<std::int64_t>(left, 0);
+    const std::int64_t x1 = std::min<std::int64_t>(left + width, s.width);
+    const std::int64_t y0 = std::max<std::int64_t>(top, 0);
+    const std::int64_t y1 = std::min<std::int64_t>(top + width, s.height);
+    for (std::int64_t row = y0; row < y1; ++row) {
         std::uint32_t* line = s.pixels + row * s.stride;
-        for (std::int64_t col = left; col < right; ++col) {
+        for (std::int64_t col = x0; col < x1; ++col) {
             line[col] = pixel;
         }
     }

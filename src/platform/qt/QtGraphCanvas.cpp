@@ -34,7 +34,17 @@ QFont DefaultFont() {
 }  // namespace
 
 QtGraphCanvas::QtGraphCanvas(QImage& window)
-    : m_window(window), m_target(&window), m_state(MakeState(DefaultFont())) {}
+    : m_window(window), m_target(&window), m_state(MakeState(DefaultFont())) {
+    SetTarget(window);
+}
+
+void QtGraphCanvas::SetTarget(QImage& image) {
+    // Taking the pixels detaches the image once, here; the text painter later opened on it
+    // works on the same pixels, so lines and text can be drawn in any order.
+    m_target = &image;
+    m_surface = {reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
+                 static_cast<std::int32_t>(image.bytesPerLine() / 4)};
+}
 
 QtGraphCanvas::State QtGraphCanvas::MakeState(const QFont& font) {
     State state;
@@ -85,7 +95,7 @@ void QtGraphCanvas::BeginComposition(std::int32_t bitmapWidth, std::int32_t bitm
     }
     CopyBlock(m_window, m_bitmap, copyWidth, copyHeight);
     m_saved = m_state;
-    m_target = &m_bitmap;
+    SetTarget(m_bitmap);
 }
 
 void QtGraphCanvas::EndComposition(std::int32_t copyWidth, std::int32_t copyHeight) {
@@ -94,7 +104,7 @@ void QtGraphCanvas::EndComposition(std::int32_t copyWidth, std::int32_t copyHeig
     if (m_target == &m_bitmap) {
         CopyBlock(m_bitmap, m_window, copyWidth, copyHeight);
     }
-    m_target = &m_window;
+    SetTarget(m_window);
 }
 
 void QtGraphCanvas::SelectPen(const GraphPen& pen) {

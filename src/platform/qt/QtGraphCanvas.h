@@ -12,6 +12,7 @@
 #include <string>
 
 #include "graph/GraphCanvas.h"
+#include "graph/PixelLine.h"
 
 namespace torvane {
 
@@ -60,10 +61,12 @@ private:
 
     QPainter& TextPainter();
     void EndText();
+    void SetTarget(QImage& image);
 
     QImage& m_window;
     QImage m_bitmap;
     QImage* m_target;
+    PixelSurface m_surface;               // m_target's pixels, for the lines
     std::unique_ptr<QPainter> m_painter;  // open on m_target while texts are drawn
     State m_state;
     State m_saved;  // the surface's state when the composition began
