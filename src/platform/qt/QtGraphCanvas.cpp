@@ -134,7 +134,8 @@ void QtGraphCanvas::SelectFont(std::int32_t height, std::int32_t weight) {
     QFont font = DefaultFont();
     // A negative height is the character height, as a pixel size is; a positive one is the
     // whole cell, taken the same way.
-    font.setPixelSize(std::max(1, std::abs(height)));
+    const std::int64_t size = height < 0 ? -std::int64_t{height} : height;
+    font.setPixelSize(static_cast<int>(std::clamp<std::int64_t>(size, 1, 1000)));
     // Light faces (thin, extra-light) lose whole strokes when drawn 10 pixels high without
     // smoothing ("1" turns into "]", "t" into "l"), so a weight lighter than regular is drawn
     // in the regular face. Heavier weights are honoured.
@@ -163,37 +164,52 @@ void QtGraphCanvas::EndText() {
 }
 
 void QtGraphCanvas::DrawText(const std::string& text, const GraphRect& rect, std::uint32_t format) {
-    if (rect.right <= rect.left || rect.bottom <= rect.top) {
+    // In 64 bits: a rectangle may span the whole 32-bit range. Nothing outside the surface
+    // can show, so a rectangle that misses it draws nothing, and positions far off it are
+    // held just outside.
+    const std::int64_t left = rect.left;
+    const std::int64_t top = rect.top;
+    const std::int64_t right = rect.right;
+    const std::int64_t bottom = rect.bottom;
+    const QRect clip = QRect(QPoint(static_cast<int>(std::max<std::int64_t>(left, -1)),
+                                    static_cast<int>(std::max<std::int64_t>(top, -1))),
+                             QPoint(static_cast<int>(std::min<std::int64_t>(right, 1 << 16) - 1),
+                                    static_cast<int>(std::min<std::int64_t>(bottom, 1 << 16) - 1)))
+                           .intersected(m_target->rect());
+    if (right <= left || bottom <= top || clip.isEmpty()) {
         return;
     }
+    auto near = [](std::int64_t v) {
+        return static_cast<int>(std::clamp<std::int64_t>(v, -(1 << 16), 1 << 16));
+    };
+
     QPainter& painter = TextPainter();
     const int lineHeight = m_state.lineHeight;
-    const QRect clip(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
-
     std::vector<std::string> lines;
     if (!(format & kTextFlagSingleLine) && (format & kTextFlagWordBreak)) {
-        lines = WrapWords(text, rect.right - rect.left, [this](const std::string& piece) {
+        const auto width = static_cast<std::int32_t>(std::min<std::int64_t>(right - left, 1 << 16));
+        lines = WrapWords(text, width, [this](const std::string& piece) {
             return Shape(QString::fromStdString(piece)).width;
         });
     } else {
         lines.push_back(text);
     }
 
-    int y = rect.top;
+    std::int64_t y = top;
     if ((format & kTextFlagSingleLine) && (format & kTextFlagVCentre)) {
-        y = rect.top + (rect.bottom - rect.top - lineHeight) / 2;
+        y = top + (bottom - top - lineHeight) / 2;
     }
     painter.setClipRect(clip);
     painter.setPen(m_textColour);
     for (const auto& lineText : lines) {
-        if (y >= rect.bottom) {
+        if (y >= bottom || y > clip.bottom()) {
             break;
         }
         const ShapedLine line = Shape(QString::fromStdString(lineText));
-        const int x = (format & kTextFlagRight) ? rect.right - line.width : rect.left;
+        const int x = near((format & kTextFlagRight) ? right - line.width : left);
         // The surface's background mode is opaque and white: each line's cell is filled.
-        painter.fillRect(QRect(x, y, line.width, lineHeight), Qt::white);
-        painter.drawGlyphRun(QPointF(x, y + m_state.ascent), line.run);
+        painter.fillRect(QRect(x, near(y), line.width, lineHeight), Qt::white);
+        painter.drawGlyphRun(QPointF(x, near(y) + m_state.ascent), line.run);
         y += lineHeight;
     }
     painter.setClipping(false);

@@ -171,6 +171,22 @@ TEST(QtGraphCanvasText, ClippedToItsRectangleOverOpaqueWhite) {
     EXPECT_EQ(image.pixel(0, 36), qRgb(0, 200, 0));
 }
 
+TEST(QtGraphCanvasText, HugeAndOffSurfaceRectanglesAreSafe) {
+    QImage image = Blank();
+    QtGraphCanvas canvas(image);
+    canvas.SelectFont(INT_MIN, INT_MAX);
+    canvas.SetTextColor(0x000000);
+    canvas.DrawText("gone", {INT_MAX - 10, 5, INT_MAX, 20}, 0x24);
+    canvas.DrawText("gone", {-100, -50, -10, -20}, 0x22);
+    EXPECT_EQ(InkWidth(image, kBlack, image.rect()), 0);
+    canvas.DrawText("everywhere", {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 0x10);
+    image.fill(kWhite);
+    canvas.SelectFont(-10, 100);
+    canvas.DrawText("right", {INT_MIN, 100, 120, 130}, 0x22);
+    EXPECT_GT(InkWidth(image, kBlack, QRect(0, 100, 121, 30)), 10);
+    EXPECT_EQ(InkWidth(image, kBlack, QRect(120, 100, 120, 30)), 0);
+}
+
 TEST(QtGraphCanvasText, StatusTextWrapsAndIsCutAtTheBottom) {
     QImage image = Blank();
     QtGraphCanvas canvas(image);
