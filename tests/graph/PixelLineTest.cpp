@@ -47,20 +47,6 @@ TEST(PixelLine, OnePixelPenLeavesTheEndPointOut) {
     EXPECT_EQ(v.At(5, 5), 0u);
 }
 
-TEST(PixelLine, ClosedOutlinePaintsEveryCornerOnce) {
-    Surface s(20, 20);
-    std::int64_t phase = 0;
-    const GraphPen pen{PenStyle::Solid, 1, 0};
-    DrawPixelLine(s.View(), 2, 2, 10, 2, pen, kInk, phase);
-    DrawPixelLine(s.View(), 10, 2, 10, 8, pen, kInk, phase);
-    DrawPixelLine(s.View(), 10, 8, 2, 8, pen, kInk, phase);
-    DrawPixelLine(s.View(), 2, 8, 2, 2, pen, kInk, phase);
-    EXPECT_EQ(s.Count(), 2 * 8 + 2 * 6);
-    for (auto [x, y] : {std::pair{2, 2}, {10, 2}, {10, 8}, {2, 8}}) {
-        EXPECT_EQ(s.At(x, y), kInk) << x << "," << y;
-    }
-}
-
 TEST(PixelLine, SlopedLinesStepOnePixelAlongTheLongerAxis) {
     Surface s(20, 20);
     Line(s, 0, 0, 10, 5);

@@ -16,9 +16,6 @@ namespace {
 
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kWhite = 0xFFFFFFFF;
-constexpr QRgb kFirstRunGrid = 0xFF00007F;     // blue 127
-constexpr QRgb kFirstRunSession = 0xFFFF0000;  // red 255
-constexpr QRgb kFirstRunStatus = 0xFF9C0000;   // red 156
 
 BatteryLog Discharge() {
     BatteryLog log;
@@ -57,23 +54,6 @@ protected:
         return RunRenderCommand({from.empty() ? log : from, png, hours}, store, err);
     }
 };
-
-TEST_F(Render, EmptyStoreDrawsFirstRunColoursAndWritesNothingBack) {
-    ASSERT_EQ(Run(), 0) << err.str();
-    EXPECT_TRUE(err.str().empty());
-    QImage img(QString::fromStdString(png));
-    ASSERT_EQ(img.size(), QSize(240, 320));
-    EXPECT_EQ(img.pixel(30, 37), kBlack);
-    EXPECT_EQ(img.pixel(235, 228), kBlack);
-    EXPECT_EQ(img.pixel(200, 95), kFirstRunGrid);
-    EXPECT_EQ(img.pixel(61, 58), kFirstRunSession);  // at the sample (60, 90)
-    int statusInk = 0;
-    for (int x = 2; x < 195; ++x) {
-        statusInk += CountInColumn(img.copy(0, 240, 240, 33), x, kFirstRunStatus);
-    }
-    EXPECT_GT(statusInk, 50);  // "Running, Battery: 80%, ..."
-    EXPECT_TRUE(store.writeLog.empty());
-}
 
 TEST_F(Render, StoredColoursAndSwitchesAreUsedAndHoursOverrideTheScale) {
     store.PutDword(kSettingsKey, "InitData", 3);

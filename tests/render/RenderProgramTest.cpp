@@ -55,6 +55,13 @@ TEST(RenderProgram, DrawsALogWithoutADisplayAndLeavesNoSettingsBehind) {
     EXPECT_EQ(img.pixel(200, 95), 0xFF00007Fu);  // first-run grid colour
     EXPECT_EQ(img.pixel(99, 100), 0xFF00007Fu);  // the 1h column of a 3-hour scale
     EXPECT_EQ(img.pixel(100, 58), 0xFFFF0000u);  // the session curve at (60, 90)
+    int statusInk = 0;  // "Running, Battery: 80%, ..." in the first-run status colour
+    for (int y = 240; y < 273; ++y) {
+        for (int x = 2; x < 195; ++x) {
+            statusInk += img.pixel(x, y) == 0xFF9C0000u;
+        }
+    }
+    EXPECT_GT(statusInk, 50);
     EXPECT_FALSE(std::filesystem::exists(dir / "registry.reg"));
 }
 

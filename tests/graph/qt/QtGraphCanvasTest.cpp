@@ -207,19 +207,5 @@ TEST(QtGraphCanvasText, StatusTextWrapsAndIsCutAtTheBottom) {
     EXPECT_EQ(InkWidth(image, Rgb(0x00009C), QRect(195, 0, 45, 320)), 0);
 }
 
-TEST(QtGraphCanvasLines, DrawsOnTheWindowOutsideACompositionAndSurvivesAbsurdPoints) {
-    QImage image = Blank();
-    QtGraphCanvas canvas(image);
-    canvas.SelectPen({PenStyle::Solid, 1, 0x000000});
-    canvas.MoveTo(10, 10);
-    canvas.LineTo(20, 10);
-    EXPECT_EQ(image.pixel(19, 10), kBlack);
-    EXPECT_EQ(image.pixel(20, 10), kWhite);
-    canvas.SelectPen({PenStyle::Solid, 2, 0x0000FF});
-    canvas.LineTo(INT_MAX, INT_MIN);
-    canvas.LineTo(INT_MIN, INT_MAX);
-    EXPECT_EQ(image.pixel(20, 10), qRgb(255, 0, 0));
-}
-
 }  // namespace
 }  // namespace torvane::test
