@@ -15,10 +15,11 @@ constexpr COLORREF kFrameColour = 0x000000;
 constexpr COLORREF kShadowColour = 0x7F7F7F;
 constexpr std::int32_t kLabelHeight = -10;  // a character height of 10 pixels
 
-// The View page allows 50 hours (201 columns). A hand-edited store may hold any number;
-// drawing stops here so an absurd scale cannot stall the window. Nothing visible is lost:
-// past this many columns the step is 0 and every label lands on the same spot.
-constexpr std::int32_t kMaxColumns = 241;
+// Every column of scales up to 1000 hours is drawn (the View page stops at 50, the command
+// line at 1000). A hand-edited store may hold any number; drawing stops here so an absurd
+// scale cannot stall the window. Long before this the column step is 0 and every further
+// column lands on the same spot at the plot's left edge.
+constexpr std::int32_t kMaxColumns = 4 * 1000 + 1;
 
 std::string Format(const char* format, std::int32_t value) {
     char buffer[24];
