@@ -22,8 +22,10 @@ std::optional<StatusEstimate> ComputeStatusEstimate(const StatusEstimateInput& i
         return std::nullopt;  // still at 100 %: no rate observed yet
     }
     const std::int32_t life = intmath::MulDiv(in.tLast, 100, drop);
-    const std::int32_t timeToEmpty = intmath::MulDiv(in.tLast, startLevel, drop);
-    return StatusEstimate{life, intmath::Sub(timeToEmpty, in.tNow)};
+    // The time left is formed in full before it is narrowed, so it stays exact whenever it
+    // fits even if the time to empty alone would not (absurd minutes in a resumed log).
+    const Wide timeToEmpty = (Wide{in.tLast} * startLevel) / drop;
+    return StatusEstimate{life, intmath::Saturate(timeToEmpty - in.tNow)};
 }
 
 std::string FormatHoursMinutes(std::int32_t minutes) {
@@ -54,10 +56,11 @@ std::optional<EndPoint> EstimationEndPoint(std::int32_t m0, std::int32_t p0, std
     if (percentDrop == 0) {
         return std::nullopt;  // a flat line never reaches 0 %
     }
-    // Minutes at which the line through the first and last sample reaches 0 %.
-    const std::int32_t f = intmath::Saturate((Wide{p0} * minutesSpan) / percentDrop);
+    // Minutes at which the line through the first and last sample reaches 0 %; kept wide so
+    // the right-edge level below is exact even when f itself does not fit in 32 bits.
+    const Wide f = (Wide{p0} * minutesSpan) / percentDrop;
     if (f < scaleMinutes) {
-        return EndPoint{f, 0};
+        return EndPoint{intmath::Saturate(f), 0};
     }
     if (minutesSpan == 0) {
         return std::nullopt;

@@ -59,6 +59,10 @@ TEST(StatusLine, AbsurdResumedMinutesSaturateInsteadOfOverflowing) {
     estimate = ComputeStatusEstimate(Input(50, INT_MIN, INT_MAX, INT_MAX, 3));
     ASSERT_TRUE(estimate);
     EXPECT_EQ(estimate->leftMinutes, INT_MAX);
+    // The time to empty alone does not fit, the time left does: it must come out exact.
+    estimate = ComputeStatusEstimate(Input(40, INT_MAX, INT_MAX, 100, 3));
+    ASSERT_TRUE(estimate);
+    EXPECT_EQ(estimate->leftMinutes, 1431655764);
 }
 
 TEST(EndPoint, ExamplesOnBothEdges) {
@@ -87,6 +91,12 @@ TEST(EndPoint, RisingAndFlatAndAbsurdSeries) {
     EXPECT_FALSE(EstimationEndPoint(0, 90, 60, 90, 420));
     e = EstimationEndPoint(INT_MIN, INT_MAX, INT_MAX, INT_MIN, 420);
     ASSERT_TRUE(e);  // no overflow, whatever the values
+    // The line through (0, 200) and (INT_MAX, 100) reaches 0 % far beyond 32 bits of minutes,
+    // yet leaves the graph's right edge just below 200 %.
+    e = EstimationEndPoint(0, 200, INT_MAX, 100, 420);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->minutes, 420);
+    EXPECT_EQ(e->percent, 199);
 }
 
 }  // namespace
