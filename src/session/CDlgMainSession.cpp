@@ -1,0 +1,281 @@
+// The session controller: the unplug countdown, the session tick that samples the battery, the
+// auto-start monitor, and the Go/Stop and Resume commands.
+
+#include <cstdio>
+#include <string>
+
+#include "platform/IMessageBox.h"
+#include "platform/IPowerOffKey.h"
+#include "platform/IPowerStatus.h"
+#include "platform/ITimers.h"
+#include "platform/IWindowHost.h"
+#include "session/CDlgMain.h"
+#include "session/logdata/BatteryEstimate.h"
+#include "session/logdata/IntMath.h"
+
+namespace torvane {
+
+namespace {
+
+constexpr const char* kReadyText = "Ready to start a session...";
+constexpr std::int32_t kCountdownSeconds = 30;
+
+bool SessionOrCountdownActive(const CDlgMain& dlg) {
+    return dlg.m_nSessionTimer != 0 || dlg.m_nCountdownTimer != 0;
+}
+
+// Where a starting session's clock begins: a fresh session at 0 with an empty log, a resumed
+// one where the live log ended, so its minutes continue the loaded ones.
+void SetSessionOrigin(CDlgMain& dlg) {
+    if (dlg.m_nLoadTarget != kLoadTargetLive) {
+        dlg.m_log.count = 0;
+        dlg.m_nSessionSeconds = 0;
+        return;
+    }
+    const std::int32_t count = dlg.m_log.count;
+    if (count <= 0 || count > BatteryLog::kCapacity) {
+        dlg.m_nSessionSeconds = 0;
+        return;
+    }
+    dlg.m_nSessionSeconds =
+        intmath::Mul(60, dlg.m_log.minutes[static_cast<std::size_t>(count - 1)]);
+}
+
+std::string CountdownText(std::int32_t secondsLeft) {
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer,
+                  "Please disconnect A/C power in order for the session to start, %d seconds "
+                  "left...",
+                  static_cast<int>(secondsLeft));
+    return buffer;
+}
+
+StatusEstimateInput EstimateInput(const CDlgMain& dlg, std::int32_t percent, std::int32_t tNow,
+                                  std::int32_t tLast) {
+    StatusEstimateInput in;
+    in.p = percent;
+    in.tNow = tNow;
+    in.tLast = tLast;
+    in.p0 = dlg.m_log.percent[0];
+    in.n = dlg.m_log.count;
+    in.minEstimateSamples = dlg.m_nMinEstimateSamples;
+    return in;
+}
+
+void OnMonitorTick(CDlgMain& dlg) {
+    if (!dlg.m_bAutoStartMode) {
+        return;
+    }
+    const MainServices& services = dlg.Services();
+    if (!services.power.OnAcPower() && dlg.m_nSessionTimer == 0) {
+        SetSessionOrigin(dlg);
+        dlg.m_nSessionTimer = services.timers.SetTimer(IDT_SESSION, kSessionPeriodMs);
+        dlg.m_btnGo.SetWindowText("Stop");
+        dlg.m_btnGo.EnableWindow(false);
+        if (dlg.m_nCountdownTimer != 0) {
+            // The wait already applied the power settings; the session takes them over.
+            services.timers.KillTimer(IDT_COUNTDOWN);
+            dlg.m_nCountdownTimer = 0;
+        } else {
+            dlg.OverrideSuspendTimeout(1);
+        }
+        dlg.m_nLoadTarget = kLoadTargetNone;
+    }
+    if (services.power.OnAcPower() && dlg.m_nSessionTimer != 0) {
+        dlg.StopSession();
+        services.window.FullRedraw();
+    }
+}
+
+void OnCountdownTick(CDlgMain& dlg) {
+    if (dlg.m_bAutoStartMode) {
+        return;
+    }
+    const MainServices& services = dlg.Services();
+    if (!services.power.OnAcPower()) {
+        dlg.m_nSessionTimer = services.timers.SetTimer(IDT_SESSION, kSessionPeriodMs);
+        dlg.m_btnGo.SetWindowText("Stop");
+        dlg.m_btnGo.EnableWindow(true);
+        services.timers.KillTimer(IDT_COUNTDOWN);
+        dlg.m_nCountdownTimer = 0;
+        SetSessionOrigin(dlg);
+        dlg.m_nLoadTarget = kLoadTargetNone;
+        return;
+    }
+    dlg.m_strStatus = CountdownText(dlg.m_nCountdown);
+    services.window.RedrawNow();
+    dlg.m_nCountdown -= 1;
+    if (dlg.m_nCountdown != -1) {
+        return;
+    }
+    dlg.m_strStatus = "Failed to start a session because the device is on A/C power...";
+    services.window.FullRedraw();
+    services.timers.KillTimer(IDT_COUNTDOWN);
+    dlg.m_nCountdownTimer = 0;
+    dlg.m_btnGo.SetWindowText("Go!");
+    dlg.m_btnGo.EnableWindow(true);
+    dlg.OverrideSuspendTimeout(0);
+}
+
+void PowerOffDevice(CDlgMain& dlg) {
+    const MainServices& services = dlg.Services();
+    // The session stops before the auto-save: a failed save shows a message box whose nested
+    // loop would otherwise deliver further ticks, each one saving and powering off again.
+    // Stopping touches neither the log nor the file, so what is saved is the same.
+    dlg.StopSession();
+    if (dlg.m_bAutoSave) {
+        // On disk before the machine goes down.
+        dlg.WriteLogFile(dlg.AutoSavePath());
+    }
+    services.window.FullRedraw();
+    services.powerOffKey.KeyEvent(VK_OFF, 0);
+    services.powerOffKey.KeyEvent(VK_OFF, KEYEVENTF_KEYUP);
+}
+
+void OnSessionTick(CDlgMain& dlg) {
+    const MainServices& services = dlg.Services();
+    // In auto-start mode the monitor stops the session when the mains return.
+    if (!dlg.m_bAutoStartMode && services.power.OnAcPower()) {
+        dlg.StopSession();
+        dlg.m_strStatus = "A/C power detected, session stopped...";
+        services.window.FullRedraw();
+        return;
+    }
+    dlg.m_nSessionSeconds = intmath::Add(dlg.m_nSessionSeconds, 1);
+
+    const std::int32_t p = services.power.BatteryPercent();
+    if (p == -1) {
+        return;  // no reading this second; the clock has advanced all the same
+    }
+    if (dlg.m_bAutoPowerOff && p <= dlg.m_nAutoPowerOffAt) {
+        PowerOffDevice(dlg);  // the reading that triggered it is not recorded
+        return;
+    }
+
+    const std::int32_t t = dlg.m_nSessionSeconds / 60;
+    BatteryLog& log = dlg.m_log;
+
+    if (log.count == 0) {
+        log.minutes[0] = t;
+        log.percent[0] = p;
+        dlg.m_nLastPercent = p;
+        log.count = 1;
+        dlg.m_strStatus = FormatFirstSampleStatus(p, t);
+        services.window.FullRedraw();
+        return;
+    }
+
+    if (log.IsFull()) {
+        // Nothing more can be recorded, but the session and its status line go on: once a
+        // minute, from the current reading at the current minute.
+        if (t != dlg.m_nLastStatusMinute) {
+            dlg.m_nLastStatusMinute = t;
+            dlg.m_strStatus = FormatRunningStatus(EstimateInput(dlg, p, t, t));
+            services.window.RedrawNow();
+        }
+        return;
+    }
+
+    if (p == dlg.m_nLastPercent) {
+        if (t != dlg.m_nLastStatusMinute) {
+            dlg.m_nLastStatusMinute = t;
+            const std::int32_t tLast = log.minutes[static_cast<std::size_t>(log.count - 1)];
+            dlg.m_strStatus = FormatRunningStatus(EstimateInput(dlg, p, t, tLast));
+            services.window.RedrawNow();
+        }
+        return;
+    }
+
+    const auto index = static_cast<std::size_t>(log.count);
+    log.minutes[index] = t;
+    log.percent[index] = p;
+    dlg.m_nLastStatusMinute = t;
+    dlg.m_nLastPercent = p;
+    log.count += 1;
+    dlg.m_strStatus = FormatRunningStatus(EstimateInput(dlg, p, t, t));
+    services.window.FullRedraw();
+    if (dlg.m_bAutoSave) {
+        dlg.WriteLogFile(dlg.AutoSavePath());
+    }
+}
+
+}  // namespace
+
+void CDlgMain::StartCountdown() {
+    if (m_nSessionTimer != 0) {
+        return;
+    }
+    m_nCountdown = kCountdownSeconds;
+    m_nCountdownTimer = m_services.timers.SetTimer(IDT_COUNTDOWN, kCountdownPeriodMs);
+    m_btnGo.EnableWindow(false);
+    OverrideSuspendTimeout(1);
+}
+
+void CDlgMain::StopSession() {
+    m_services.timers.KillTimer(IDT_SESSION);
+    m_nSessionTimer = 0;
+    if (m_nCountdownTimer != 0) {
+        m_services.timers.KillTimer(IDT_COUNTDOWN);
+        m_nCountdownTimer = 0;
+    }
+    m_strStatus = kReadyText;
+    m_btnGo.SetWindowText("Go!");
+    OverrideSuspendTimeout(0);
+}
+
+void CDlgMain::OnGoStop() {
+    if (SessionOrCountdownActive(*this)) {
+        if (m_services.messages.Show("Stop current session?", MessageButtons::YesNo) !=
+            MessageAnswer::Yes) {
+            return;
+        }
+        m_services.messages.Show("Session stopped", MessageButtons::Ok);
+        // Timers tick while the boxes are open: the countdown may have failed or the session
+        // may have ended meanwhile, and those already restored the power settings.
+        if (SessionOrCountdownActive(*this)) {
+            StopSession();
+        }
+        m_services.window.FullRedraw();
+        return;
+    }
+    m_log.count = 0;
+    StartCountdown();
+}
+
+void CDlgMain::OnResumeSession() {
+    m_bAutoStartMode = 0;  // in memory only; the next settings load sets it from the store
+    if (SessionOrCountdownActive(*this)) {
+        if (m_nSessionTimer != 0) {
+            m_services.timers.KillTimer(IDT_SESSION);
+            m_nSessionTimer = 0;
+        }
+        if (m_nCountdownTimer != 0) {
+            m_services.timers.KillTimer(IDT_COUNTDOWN);
+            m_nCountdownTimer = 0;
+        }
+        OverrideSuspendTimeout(0);
+    }
+    m_nLoadTarget = kLoadTargetLive;
+    // On failure the reader has told the user and the live log is as it was; the session that
+    // follows continues it.
+    ReadLogFile(AutoSavePath());
+    StartCountdown();
+}
+
+void CDlgMain::OnTimer(unsigned int timerId) {
+    switch (timerId) {
+        case IDT_MONITOR:
+            OnMonitorTick(*this);
+            break;
+        case IDT_COUNTDOWN:
+            OnCountdownTick(*this);
+            break;
+        case IDT_SESSION:
+            OnSessionTick(*this);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace torvane

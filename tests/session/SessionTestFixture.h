@@ -1,0 +1,125 @@
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "fakes/FakePlatform.h"
+#include "fakes/FakeTimers.h"
+#include "fakes/MemoryRegistry.h"
+#include "session/CDlgMain.h"
+
+namespace torvane::test {
+
+constexpr const char* kPowerTimeoutsKey =
+    "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Power\\Timeouts";
+
+// A window that also notes the status line each redraw showed.
+class StatusWatchingWindow : public FakeWindowHost {
+public:
+    void FullRedraw() override {
+        FakeWindowHost::FullRedraw();
+        if (status != nullptr) {
+            fullTexts.push_back(*status);
+        }
+    }
+    void RedrawNow() override {
+        FakeWindowHost::RedrawNow();
+        if (status != nullptr) {
+            directTexts.push_back(*status);
+        }
+    }
+    const std::string* status = nullptr;
+    std::vector<std::string> fullTexts;
+    std::vector<std::string> directTexts;
+};
+
+// The main window's owner with every outside service replaced by a double. Settings start as
+// on a machine that has run the program before, in manual mode, with the suspend timeout
+// override switched on so every override and restore is visible.
+class SessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PutSetting("InitData", 3);
+        PutSetting("AutoStartSessions", 1);  // stored inverted: manual mode
+        PutSetting("IgnorePowerOff", 1);
+        registry.PutDword(kPowerTimeoutsKey, "BattSuspendTimeout", 180);
+        SetSavePath("\\My Documents");
+    }
+
+    void PutSetting(const std::string& name, std::uint32_t value) {
+        registry.PutDword(kSettingsKey, name, value);
+    }
+    void SetSavePath(const std::string& path) {
+        RegValue value;
+        value.type = REG_SZ;
+        for (char c : path) {
+            value.data.push_back(static_cast<std::uint8_t>(c));
+            value.data.push_back(0);
+        }
+        value.data.push_back(0);
+        value.data.push_back(0);
+        registry.SetValue(kSettingsKey, "SavePath", value);
+    }
+
+    void Start() {
+        dlg = std::make_unique<CDlgMain>(services);
+        window.status = &dlg->m_strStatus;
+        dlg->OnInitDialog();
+    }
+    void Seconds(int n) { timers.AdvanceMs(std::int64_t{n} * 1000); }
+
+    // Go on battery power: the first countdown tick starts the session.
+    void StartSessionOnBattery(int percent) {
+        power.onAc = false;
+        power.percent = percent;
+        dlg->OnGoStop();
+        Seconds(1);
+        ASSERT_NE(dlg->m_nSessionTimer, 0u);
+    }
+
+    static std::vector<std::uint8_t> LogBytes(const std::vector<std::pair<int, int>>& samples) {
+        std::vector<std::uint8_t> bytes;
+        auto put = [&bytes](std::int32_t v) {
+            const auto u = static_cast<std::uint32_t>(v);
+            for (int shift = 0; shift < 32; shift += 8) {
+                bytes.push_back(static_cast<std::uint8_t>(u >> shift));
+            }
+        };
+        put(1);
+        put(static_cast<std::int32_t>(samples.size()));
+        for (const auto& [minutes, percent] : samples) {
+            put(minutes);
+            put(percent);
+        }
+        return bytes;
+    }
+
+    // The suspend timeout override is in force exactly while the machine is kept awake.
+    bool OverrideInForce() const { return inhibitor.held; }
+    std::uint32_t SuspendTimeout() const {
+        return registry.GetDword(kPowerTimeoutsKey, "BattSuspendTimeout");
+    }
+
+    const std::string kAutoSave = "\\My Documents\\autosave.blf";
+
+    FakePowerStatus power;
+    FakeTimers timers;
+    MemoryRegistry registry;
+    StatusWatchingWindow window;
+    ScriptedMessageBox messages;
+    ScriptedFileDialog fileDialog;
+    MemoryFileStore files;
+    FakeNotifyIcon notifyIcon;
+    FakePowerOffKey powerOffKey;
+    FakeSuspendInhibitor inhibitor;
+    MainServices services{power,      timers, registry,   window,      messages,
+                          fileDialog, files,  notifyIcon, powerOffKey, inhibitor};
+    std::unique_ptr<CDlgMain> dlg;
+};
+
+}  // namespace torvane::test
