@@ -1,0 +1,58 @@
+#include "app/CMonitorApp.h"
+
+#include <QApplication>
+
+#include "app/MainWindow.h"
+#include "platform/qt/QtFileDialog.h"
+#include "platform/qt/QtMessageBox.h"
+#include "platform/qt/QtNotifyIcon.h"
+#include "platform/qt/QtPowerOffKey.h"
+#include "session/CDlgMain.h"
+
+namespace torvane {
+
+CMonitorApp::CMonitorApp(BackgroundServices services) : m_services(std::move(services)) {}
+
+CMonitorApp::~CMonitorApp() {
+    if (m_dlg && !m_bDestroyed) {
+        m_dlg->OnDestroy();
+    }
+    // The owner goes before the window and the services it refers to.
+    m_dlg.reset();
+}
+
+void CMonitorApp::Create() {
+    m_window = std::make_unique<MainWindow>();
+    m_messages = std::make_unique<QtMessageBox>(m_window.get());
+    m_fileDialog = std::make_unique<QtFileDialog>(m_window.get(),
+                                                  QString::fromStdString(m_services.dialogFolder));
+    // A click on the notification icon arrives as the icon's left-button-down message.
+    m_notifyIcon = std::make_unique<QtNotifyIcon>([this] { m_window->ShowAndActivate(); });
+    m_powerOffKey = std::make_unique<QtPowerOffKey>(m_services.powerOff);
+
+    const MainServices services{m_services.power,    m_services.timers,
+                                m_services.registry, *m_window,
+                                *m_messages,         *m_fileDialog,
+                                m_services.files,    *m_notifyIcon,
+                                *m_powerOffKey,      m_services.suspendInhibitor};
+    m_dlg = std::make_unique<CDlgMain>(services);
+    m_window->Attach(*m_dlg);
+    m_window->CentreOnScreen();
+    m_dlg->OnInitDialog();
+}
+
+int CMonitorApp::Run() {
+    m_window->show();
+    const int exitCode = QApplication::exec();
+    m_window->hide();
+    m_dlg->OnDestroy();
+    m_bDestroyed = true;
+    return exitCode;
+}
+
+int CMonitorApp::InitInstance() {
+    Create();
+    return Run();
+}
+
+}  // namespace torvane

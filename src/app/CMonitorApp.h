@@ -1,0 +1,66 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace torvane {
+
+class IPowerStatus;
+class ITimers;
+class IRegistry;
+class IFileStore;
+class ISuspendInhibitor;
+class CDlgMain;
+class MainWindow;
+class QtFileDialog;
+class QtMessageBox;
+class QtNotifyIcon;
+class QtPowerOffKey;
+
+// The services the program brings along before any window exists.
+struct BackgroundServices {
+    IPowerStatus& power;
+    ITimers& timers;
+    IRegistry& registry;
+    IFileStore& files;
+    ISuspendInhibitor& suspendInhibitor;
+    // What switching the machine off does (the power-off key's action).
+    std::function<void()> powerOff;
+    // Where the file dialogs open (a host folder); empty: the current folder.
+    std::string dialogFolder;
+};
+
+// The application: builds the main window and its owner, runs the window until it ends, and
+// tears it down. The program ends when the window does.
+class CMonitorApp {
+public:
+    explicit CMonitorApp(BackgroundServices services);
+    ~CMonitorApp();
+
+    CMonitorApp(const CMonitorApp&) = delete;
+    CMonitorApp& operator=(const CMonitorApp&) = delete;
+
+    // Creates the window and its owner and initialises them, without showing the window.
+    void Create();
+    // Shows the window and runs the event loop until the window ends; the loop's exit code.
+    int Run();
+    // Create and Run.
+    int InitInstance();
+
+    MainWindow& Window() { return *m_window; }
+    CDlgMain& Dialog() { return *m_dlg; }
+    QtPowerOffKey& PowerOffKey() { return *m_powerOffKey; }
+
+private:
+    BackgroundServices m_services;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<QtMessageBox> m_messages;
+    std::unique_ptr<QtFileDialog> m_fileDialog;
+    std::unique_ptr<QtNotifyIcon> m_notifyIcon;
+    std::unique_ptr<QtPowerOffKey> m_powerOffKey;
+    std::unique_ptr<CDlgMain> m_dlg;
+    bool m_bDestroyed = false;
+};
+
+}  // namespace torvane

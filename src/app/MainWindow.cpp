@@ -1,0 +1,122 @@
+#include "app/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/ClientAreaView.h"
+#include "app/DialogUnits.h"
+#include "session/CDlgMain.h"
+
+// The pictures are compiled into a static library, whose resources must be registered by name.
+static void RegisterPictures() {
+    Q_INIT_RESOURCE(torvane);
+}
+
+namespace torvane {
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+    RegisterPictures();
+    setWindowTitle(QStringLiteral("Torvane"));
+    setWindowIcon(QIcon(QStringLiteral(":/torvane/icon.png")));
+
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+    m_layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_client = new ClientAreaView(this);
+    m_layout->addWidget(m_client);
+
+    // A picture control takes the size of its picture, whatever the template gives it.
+    const QPixmap banner(QStringLiteral(":/torvane/banner.png"));
+    m_banner = new QLabel(m_client);
+    m_banner->setPixmap(banner);
+    m_banner->setGeometry(QRect(kBannerRect.topLeft(), banner.size()));
+
+    // The template's caption; start-up replaces it with "Go!".
+    m_go = new QPushButton(QStringLiteral("Stop"), m_client);
+    m_go->setGeometry(kGoButtonRect);
+    m_go->setAutoDefault(false);
+    connect(m_go, &QPushButton::clicked, this, [this] {
+        if (m_dlg != nullptr) {
+            m_dlg->OnGoStop();
+        }
+    });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Attach(CDlgMain& dlg) {
+    m_dlg = &dlg;
+    m_client->Attach(dlg);
+}
+
+void MainWindow::SetMenuBar(QWidget* menuBar) {
+    menuBar->setParent(this);
+    m_layout->addWidget(menuBar);
+}
+
+void MainWindow::CentreOnScreen() {
+    QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    adjustSize();
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void MainWindow::SetGoCaption(const std::string& caption) {
+    m_go->setText(QString::fromStdString(caption));
+}
+
+void MainWindow::EnableGo(bool enabled) {
+    m_go->setEnabled(enabled);
+}
+
+void MainWindow::FullRedraw() {
+    m_client->repaint();
+}
+
+void MainWindow::RedrawNow() {
+    m_client->repaint();
+}
+
+void MainWindow::Minimize() {
+    showMinimized();
+}
+
+void MainWindow::ShowAndActivate() {
+    if (isMinimized()) {
+        showNormal();
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::PostQuit(int exitCode) {
+    QCoreApplication::exit(exitCode);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing the window ends the program, but never leaves a session's power settings behind.
+    event->ignore();
+    if (m_dlg == nullptr) {
+        PostQuit(0);
+        return;
+    }
+    if (m_dlg->m_nSessionTimer != 0 || m_dlg->m_nCountdownTimer != 0) {
+        m_dlg->StopSession();
+    }
+    PostQuit(0);
+}
+
+}  // namespace torvane

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QWidget>
+
+#include "platform/IWindowHost.h"
+
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace torvane {
+
+class CDlgMain;
+class ClientAreaView;
+
+// The main window: the 240 x 320 client area with the banner, the Go/Stop button and the
+// picture, and the menu bar below it. It forwards the user's actions to the window's owner
+// and carries out the owner's requests (IWindowHost).
+class MainWindow : public QWidget, public IWindowHost {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Connects the window to its owner, which must outlive it.
+    void Attach(CDlgMain& dlg);
+    // Puts the menu bar under the client area; the window takes it over.
+    void SetMenuBar(QWidget* menuBar);
+    // Places the window in the middle of the screen it is on.
+    void CentreOnScreen();
+
+    QPushButton* GoButton() const { return m_go; }
+    ClientAreaView* ClientArea() const { return m_client; }
+
+    // IWindowHost
+    void SetGoCaption(const std::string& caption) override;
+    void EnableGo(bool enabled) override;
+    void FullRedraw() override;
+    void RedrawNow() override;
+    void Minimize() override;
+    void ShowAndActivate() override;
+    void PostQuit(int exitCode) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    CDlgMain* m_dlg = nullptr;
+    QVBoxLayout* m_layout;
+    ClientAreaView* m_client;
+    QLabel* m_banner;
+    QPushButton* m_go;
+};
+
+}  // namespace torvane

@@ -1,0 +1,35 @@
+#include "platform/qt/QtNotifyIcon.h"
+
+#include <QIcon>
+#include <QSystemTrayIcon>
+
+namespace torvane {
+
+QtNotifyIcon::QtNotifyIcon(std::function<void()> onTap) : m_onTap(std::move(onTap)) {}
+
+QtNotifyIcon::~QtNotifyIcon() = default;
+
+void QtNotifyIcon::Add() {
+    if (m_icon || !QSystemTrayIcon::isSystemTrayAvailable()) {
+        return;
+    }
+    m_icon = std::make_unique<QSystemTrayIcon>(QIcon(QStringLiteral(":/torvane/icon.png")));
+    m_icon->setToolTip(QStringLiteral("Torvane"));
+    QObject::connect(m_icon.get(), &QSystemTrayIcon::activated,
+                     [this](QSystemTrayIcon::ActivationReason reason) {
+                         if (reason == QSystemTrayIcon::Trigger && m_onTap) {
+                             m_onTap();
+                         }
+                     });
+    m_icon->show();
+}
+
+void QtNotifyIcon::Remove() {
+    m_icon.reset();
+}
+
+bool QtNotifyIcon::IsShown() const {
+    return m_icon && m_icon->isVisible();
+}
+
+}  // namespace torvane

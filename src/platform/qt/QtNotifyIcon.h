@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "platform/INotifyIcon.h"
+
+class QSystemTrayIcon;
+
+namespace torvane {
+
+// The notification-area icon as a system tray icon. Where the desktop has no tray nothing is
+// shown and nothing fails.
+class QtNotifyIcon : public INotifyIcon {
+public:
+    // `onTap` runs when the user clicks the icon.
+    explicit QtNotifyIcon(std::function<void()> onTap);
+    ~QtNotifyIcon() override;
+
+    void Add() override;
+    void Remove() override;
+    bool IsShown() const;
+
+private:
+    std::function<void()> m_onTap;
+    std::unique_ptr<QSystemTrayIcon> m_icon;
+};
+
+}  // namespace torvane

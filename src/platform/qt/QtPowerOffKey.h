@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/IPowerOffKey.h"
+
+namespace torvane {
+
+// The power-off key: every key event is recorded, and a press of the power-off key (down, then
+// up) switches the machine off through the action it was given.
+class QtPowerOffKey : public IPowerOffKey {
+public:
+    explicit QtPowerOffKey(std::function<void()> powerOff) : m_powerOff(std::move(powerOff)) {}
+
+    void KeyEvent(std::uint8_t virtualKey, std::uint32_t flags) override;
+
+    const std::vector<std::pair<std::uint8_t, std::uint32_t>>& Events() const { return m_events; }
+
+private:
+    std::function<void()> m_powerOff;
+    std::vector<std::pair<std::uint8_t, std::uint32_t>> m_events;
+    bool m_bOffKeyDown = false;
+};
+
+// Runs the power-off command line (TORVANE_POWEROFF_COMMAND, `systemctl poweroff` when unset)
+// through the shell, without waiting for it. False when it could not be started.
+bool RunPowerOffCommand(const std::string& commandLine);
+
+}  // namespace torvane

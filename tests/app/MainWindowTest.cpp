@@ -1,0 +1,127 @@
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "app/CMonitorApp.h"
+#include "app/ClientAreaView.h"
+#include "app/MainWindow.h"
+#include "fakes/FakePlatform.h"
+#include "fakes/FakeTimers.h"
+#include "fakes/MemoryRegistry.h"
+#include "platform/qt/QtMessageBox.h"
+#include "session/CDlgMain.h"
+
+namespace torvane::test {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        registry.PutDword(kSettingsKey, "InitData", 3);
+        registry.PutDword(kSettingsKey, "AutoStartSessions", 1);  // manual mode
+        app.Create();
+    }
+
+    QImage Picture() { return app.Window().ClientArea()->grab().toImage(); }
+
+    static int InkIn(const QImage& image, const QRect& area) {
+        int ink = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (image.pixelColor(x, y).lightness() < 160) {
+                    ++ink;
+                }
+            }
+        }
+        return ink;
+    }
+
+    FakePowerStatus power;
+    FakeTimers timers;
+    MemoryRegistry registry;
+    MemoryFileStore files;
+    FakeSuspendInhibitor inhibitor;
+    int powerOffs = 0;
+    CMonitorApp app{
+        BackgroundServices{power, timers, registry, files, inhibitor, [this] { ++powerOffs; }, {}}};
+};
+
+const QRect kStatusRect(QPoint(2, 240), QPoint(194, 272));
+
+TEST_F(MainWindowTest, ShowsBannerStatusTextAndGoButtonWhereTheTemplatePutsThem) {
+    MainWindow& window = app.Window();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    EXPECT_EQ(window.ClientArea()->size(), QSize(240, 320));
+    EXPECT_EQ(window.windowTitle(), "Torvane");
+    QPushButton* go = window.GoButton();
+    EXPECT_EQ(go->text(), "Go!");
+    EXPECT_TRUE(go->isEnabled());
+    EXPECT_EQ(go->geometry(), QRect(197, 241, 40, 22));
+    EXPECT_GE(go->x(), kStatusRect.right());  // right of the status text
+    EXPECT_LE(go->geometry().right(), 239);
+
+    auto* banner = window.ClientArea()->findChild<QLabel*>();
+    ASSERT_NE(banner, nullptr);
+    EXPECT_EQ(banner->geometry(), QRect(1, 1, 239, 32));
+    EXPECT_FALSE(banner->pixmap().isNull());
+
+    // The status text is really drawn: different words leave different ink.
+    EXPECT_EQ(app.Dialog().m_strStatus, "Ready to start a session...");
+    EXPECT_GT(InkIn(Picture(), kStatusRect), 20);
+    app.Dialog().m_strStatus = "iiii";
+    window.FullRedraw();
+    const int thin = InkIn(Picture(), kStatusRect);
+    app.Dialog().m_strStatus = "WWWW";
+    window.FullRedraw();
+    EXPECT_GT(InkIn(Picture(), kStatusRect), thin + 10);
+}
+
+TEST_F(MainWindowTest, ClickingGoStartsTheCountdownAndItsTextIsShown) {
+    MainWindow& window = app.Window();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QImage before = Picture();
+
+    QTest::mouseClick(window.GoButton(), Qt::LeftButton);
+    EXPECT_TRUE(timers.IsRunning(IDT_COUNTDOWN));
+    EXPECT_FALSE(window.GoButton()->isEnabled());
+
+    timers.AdvanceMs(1000);
+    EXPECT_EQ(app.Dialog().m_strStatus.rfind("Please disconnect A/C power", 0), 0u);
+    EXPECT_NE(Picture().copy(kStatusRect), before.copy(kStatusRect));
+
+    power.onAc = false;
+    timers.AdvanceMs(1000);
+    EXPECT_EQ(window.GoButton()->text(), "Stop");
+    EXPECT_TRUE(window.GoButton()->isEnabled());
+}
+
+TEST(QtMessageBoxTest, TimersTickWhileTheBoxIsOpenAndTheAnswerComesBack) {
+    QWidget owner;
+    QtMessageBox messages(&owner);
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+    ticker.start(20);
+    QString title;
+    QTimer::singleShot(300, [&title] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(messages.Show("Stop current session?", MessageButtons::YesNo), MessageAnswer::No);
+    EXPECT_EQ(title, "Torvane");
+    EXPECT_GE(ticks, 5);
+}
+
+}  // namespace
+}  // namespace torvane::test
