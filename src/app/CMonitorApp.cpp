@@ -30,11 +30,17 @@ void CMonitorApp::Create() {
     m_notifyIcon = std::make_unique<QtNotifyIcon>([this] { m_window->ShowAndActivate(); });
     m_powerOffKey = std::make_unique<QtPowerOffKey>(m_services.powerOff);
 
-    const MainServices services{m_services.power,    m_services.timers,
-                                m_services.registry, *m_window,
-                                *m_messages,         *m_fileDialog,
-                                m_services.files,    *m_notifyIcon,
-                                *m_powerOffKey,      m_services.suspendInhibitor};
+    const MainServices services{m_services.power,
+                                m_services.timers,
+                                m_services.registry,
+                                *m_window,
+                                *m_messages,
+                                *m_fileDialog,
+                                m_services.files,
+                                *m_notifyIcon,
+                                *m_powerOffKey,
+                                m_services.suspendInhibitor,
+                                m_services.suspendJournal};
     m_dlg = std::make_unique<CDlgMain>(services);
     m_window->Attach(*m_dlg);
     m_window->CentreOnScreen();

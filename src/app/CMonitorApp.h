@@ -11,6 +11,7 @@ class ITimers;
 class IRegistry;
 class IFileStore;
 class ISuspendInhibitor;
+class ISuspendTimeoutJournal;
 class CDlgMain;
 class MainWindow;
 class QtFileDialog;
@@ -25,6 +26,8 @@ struct BackgroundServices {
     IRegistry& registry;
     IFileStore& files;
     ISuspendInhibitor& suspendInhibitor;
+    // Where a switched-off suspend timeout is kept against a crash; none: nothing is kept.
+    ISuspendTimeoutJournal* suspendJournal;
     // What switching the machine off does (the power-off key's action).
     std::function<void()> powerOff;
     // Where the file dialogs open (a host folder); empty: the current folder.

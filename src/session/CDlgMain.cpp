@@ -49,6 +49,8 @@ void CDlgMain::OnInitDialog() {
     m_nCountdownTimer = 0;
 
     LoadSettings();
+    // A suspend timeout that an earlier run left switched off goes back before anything else.
+    RestoreLeftSuspendTimeout();
 
     m_strStatus = "Ready to start a session...";
     m_services.window.FullRedraw();

@@ -229,12 +229,10 @@ void CDlgMain::OnGoStop() {
             MessageAnswer::Yes) {
             return;
         }
+        // Timers tick while the boxes are open, so the session may have ended meanwhile; the
+        // stop then finds nothing running, and the restore nothing left to put back.
         m_services.messages.Show("Session stopped", MessageButtons::Ok);
-        // Timers tick while the boxes are open: the countdown may have failed or the session
-        // may have ended meanwhile, and those already restored the power settings.
-        if (SessionOrCountdownActive(*this)) {
-            StopSession();
-        }
+        StopSession();
         m_services.window.FullRedraw();
         return;
     }

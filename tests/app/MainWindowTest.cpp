@@ -48,8 +48,8 @@ protected:
     MemoryFileStore files;
     FakeSuspendInhibitor inhibitor;
     int powerOffs = 0;
-    CMonitorApp app{
-        BackgroundServices{power, timers, registry, files, inhibitor, [this] { ++powerOffs; }, {}}};
+    CMonitorApp app{BackgroundServices{
+        power, timers, registry, files, inhibitor, nullptr, [this] { ++powerOffs; }, {}}};
 };
 
 const QRect kStatusRect(QPoint(2, 240), QPoint(194, 272));

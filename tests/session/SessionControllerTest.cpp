@@ -41,6 +41,7 @@ TEST_F(Countdown, OnMainsCountsThirtyDownToZeroThenFailsOnTheThirtyFirstTick) {
     EXPECT_NE(dlg->m_nCountdownTimer, 0u);
     EXPECT_FALSE(window.goEnabled);
     EXPECT_TRUE(OverrideInForce());
+    EXPECT_EQ(SuspendTimeout(), 0u);
     EXPECT_EQ(dlg->m_strStatus, "Ready to start a session...");  // unchanged until the tick
 
     for (int left = 30; left >= 1; --left) {
@@ -63,6 +64,7 @@ TEST_F(Countdown, OnMainsCountsThirtyDownToZeroThenFailsOnTheThirtyFirstTick) {
     EXPECT_EQ(window.goCaption, "Go!");
     EXPECT_TRUE(window.goEnabled);
     EXPECT_FALSE(OverrideInForce());
+    EXPECT_EQ(SuspendTimeout(), 180u);
     EXPECT_EQ(inhibitor.acquires, 1);
     EXPECT_EQ(dlg->m_log.count, 0);  // the failed wait does not bring the old samples back
 }

@@ -140,7 +140,7 @@ TEST_F(NestedBoxes, TicksGoOnWhileTheStopQuestionIsOpen) {
     EXPECT_EQ(inhibitor.releases, 1);
 }
 
-TEST_F(NestedBoxes, ASessionThatEndedWhileAskingIsNotStoppedTwice) {
+TEST_F(NestedBoxes, ASessionThatEndedWhileAskingLeavesTheTimeoutRestored) {
     PutSetting("AutoPowerOff", 1);
     PutSetting("AutoPowerOffAt", 20);
     Start();
@@ -155,9 +155,11 @@ TEST_F(NestedBoxes, ASessionThatEndedWhileAskingIsNotStoppedTwice) {
     messages.answers = {MessageAnswer::Yes, MessageAnswer::Ok};
     dlg->OnGoStop();
     EXPECT_EQ(powerOffKey.events.size(), 2u);
+    EXPECT_EQ(messages.shown.back(), "Session stopped");
     EXPECT_EQ(dlg->m_nSessionTimer, 0u);
+    EXPECT_FALSE(OverrideInForce());
+    EXPECT_EQ(SuspendTimeout(), 180u);
     EXPECT_EQ(inhibitor.acquires, 1);
-    EXPECT_EQ(inhibitor.releases, 1);
 }
 
 TEST_F(NestedBoxes, FailedAutoSaveBeforePowerOffDoesNotRepeatThePowerOff) {
