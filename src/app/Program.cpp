@@ -1,15 +1,123 @@
 #include "app/Program.h"
 
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "app/CMonitorApp.h"
+#include "app/MainWindow.h"
+#include "app/QuitSignals.h"
 #include "app/RenderCommand.h"
+#include "platform/DevicePaths.h"
+#include "platform/DisplayCheck.h"
+#include "platform/HiveRegistry.h"
+#include "platform/HostFileStore.h"
+#include "platform/LogindSuspendInhibitor.h"
+#include "platform/ScaledClock.h"
+#include "platform/SimulatedBattery.h"
+#include "platform/SuspendTimeoutJournalFile.h"
+#include "platform/SysfsPowerStatus.h"
+#include "platform/qt/QtLoginManager.h"
+#include "platform/qt/QtPowerOffKey.h"
+#include "platform/qt/QtTimers.h"
+#include "session/CDlgMain.h"
 
 namespace torvane {
 
-// Stand-in for the window until the main window lands: it opens nothing.
+namespace {
+
+void Warn(const std::string& message) {
+    std::fprintf(stderr, "torvane: %s\n", message.c_str());
+}
+
+bool QtHasWaylandSupport() {
+    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                         QStringLiteral("/platforms"));
+    return !platforms.entryList({QStringLiteral("libqwayland*.so")}, QDir::Files).isEmpty();
+}
+
+DisplayChoice ProbeDisplay() {
+    DisplayProbe probe;
+    probe.variable = [](const std::string& name) -> std::optional<std::string> {
+        const char* value = std::getenv(name.c_str());
+        return value == nullptr ? std::nullopt : std::optional<std::string>(value);
+    };
+    probe.localXServer = LocalXServerListens;
+    probe.waylandSupport = QtHasWaylandSupport;
+    return ChooseDisplay(probe);
+}
+
+int RunWindow(const CommandLineOptions& options, const Environment& env, int argc, char** argv) {
+    const DisplayChoice display = ProbeDisplay();
+    if (!display.usable) {
+        Warn(display.error);
+        return 1;
+    }
+    if (!display.platform.empty()) {
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
+    }
+
+    DevicePaths paths(env.deviceRoot);
+    std::string problem;
+    if (!paths.PrepareDeviceRoot(problem)) {
+        // The window still works; saving will report each failure itself.
+        Warn(problem);
+    }
+    HiveRegistry registry(env.registryPath, Warn);
+    HostFileStore files(paths);
+    SuspendTimeoutJournalFile journal(env.registryPath + ".suspend-timeout");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Torvane"));
+    QApplication::setQuitOnLastWindowClosed(false);  // the window's owner decides when to end
+
+    QtTimers timers(env.timeScale);
+    ScaledClock clock(env.timeScale);
+    std::unique_ptr<IPowerStatus> power;
+    std::function<void()> powerOff;
+    if (options.simulate) {
+        power = std::make_unique<SimulatedBattery>([&clock] { return clock.NowMs(); });
+        // The simulated device goes off, and the program with it.
+        powerOff = [] { QCoreApplication::exit(0); };
+    } else {
+        power = std::make_unique<SysfsPowerStatus>(env.powerSupplyDir);
+        powerOff = [command = env.powerOffCommand] {
+            if (!RunPowerOffCommand(command)) {
+                Warn("could not run the power-off command: " + command);
+            }
+        };
+    }
+    QtLoginManager loginManager;
+    LogindSuspendInhibitor inhibitor(loginManager);
+
+    CMonitorApp monitor(BackgroundServices{*power, timers, registry, files, inhibitor, &journal,
+                                           powerOff, paths.ToHostPath("\\My Documents")});
+    monitor.Create();
+    // A signal ends the program as a confirmed Exit does: whatever runs is stopped first, so
+    // the power settings are put back.
+    QuitSignals quitSignals([&monitor] {
+        CDlgMain& dlg = monitor.Dialog();
+        if (dlg.m_nSessionTimer != 0 || dlg.m_nCountdownTimer != 0) {
+            dlg.StopSession();
+        }
+        monitor.Window().PostQuit(0);
+    });
+    return monitor.Run();
+}
+
+}  // namespace
+
 int RunProgram(const CommandLineOptions& options, const Environment& env, int argc, char** argv) {
     if (options.action == CommandLineOptions::Action::Render) {
         return RunRenderProgram(options, env, argc, argv);
     }
-    return 0;
+    return RunWindow(options, env, argc, argv);
 }
 
 }  // namespace torvane
