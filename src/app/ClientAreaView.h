@@ -2,23 +2,34 @@
 
 #include <QWidget>
 
+#include "platform/qt/GraphPicture.h"
+
 namespace torvane {
 
 class CDlgMain;
 
-// The 240 x 320 client area of the main window. It paints the picture of the window's owner;
-// the banner and the Go/Stop button are its child controls.
+// The 240 x 320 client area of the main window. It shows the window's picture, which its
+// owner draws: on every paint (the paint handler, on an erased picture) or at once over what
+// is shown (the immediate redraw, after which the paint only copies the picture). The banner
+// and the Go/Stop button are its child controls.
 class ClientAreaView : public QWidget {
 public:
     explicit ClientAreaView(QWidget* parent = nullptr);
 
-    void Attach(const CDlgMain& dlg) { m_dlg = &dlg; }
+    void Attach(CDlgMain& dlg) { m_dlg = &dlg; }
+
+    // Draws the picture at once over what is shown and puts it on the screen.
+    void DrawOverNow();
+
+    const QImage& Picture() const { return m_picture.Image(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const CDlgMain* m_dlg = nullptr;
+    CDlgMain* m_dlg = nullptr;
+    GraphPicture m_picture;
+    bool m_bCopyOnly = false;  // the next paint shows the picture as it is
 };
 
 }  // namespace torvane

@@ -86,7 +86,7 @@ void MainWindow::FullRedraw() {
 }
 
 void MainWindow::RedrawNow() {
-    m_client->repaint();
+    m_client->DrawOverNow();
 }
 
 void MainWindow::Minimize() {
