@@ -71,7 +71,8 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
     }
     HiveRegistry registry(env.registryPath, Warn);
     HostFileStore files(paths);
-    SuspendTimeoutJournalFile journal(env.registryPath + ".suspend-timeout");
+    SuspendTimeoutJournalFile journal(
+        SuspendTimeoutJournalFile::PathFor(env.stateDir, env.registryPath));
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Torvane"));
