@@ -86,6 +86,7 @@ protected:
                                           {"TORVANE_POWEROFF_COMMAND", "true"},
                                           {"XDG_CONFIG_HOME", dir / "config"},
                                           {"XDG_DATA_HOME", dir / "data"},
+                                          {"XDG_STATE_HOME", dir / "state"},
                                           {"XDG_RUNTIME_DIR", dir / "runtime"}});
         return std::make_unique<ChildProcess>(TORVANE_PROGRAM, std::vector<std::string>{}, env,
                                               dir / "stderr.txt");
