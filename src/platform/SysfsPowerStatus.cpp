@@ -1,17 +1,22 @@
 #include "platform/SysfsPowerStatus.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <optional>
+#include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace torvane {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -19,19 +24,29 @@ namespace {
 __extension__ using Wide = __int128;
 
 // The first line of a sysfs attribute without surrounding blanks; nothing when unreadable.
-std::optional<std::string> ReadAttribute(const fs::path& supply, const char* name) {
-    std::ifstream in(supply / name);
-    std::string line;
-    if (!in || !std::getline(in, line)) {
+// Read with plain system calls: this runs twice a second, and a stream per file costs more
+// than everything else in a session tick.
+std::optional<std::string> ReadAttribute(int supplyDir, const char* name) {
+    const int fd = ::openat(supplyDir, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
         return std::nullopt;
     }
+    char buffer[256];
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    ::close(fd);
+    if (got <= 0) {
+        return std::nullopt;
+    }
+    std::string_view line(buffer, static_cast<std::size_t>(got));
+    line = line.substr(0, line.find('\n'));
     const auto first = line.find_first_not_of(" \t\r");
     const auto last = line.find_last_not_of(" \t\r");
-    return first == std::string::npos ? std::string() : line.substr(first, last - first + 1);
+    return first == std::string_view::npos ? std::string()
+                                           : std::string(line.substr(first, last - first + 1));
 }
 
-std::optional<std::int64_t> ReadNumber(const fs::path& supply, const char* name) {
-    const auto text = ReadAttribute(supply, name);
+std::optional<std::int64_t> ReadNumber(int supplyDir, const char* name) {
+    const auto text = ReadAttribute(supplyDir, name);
     if (!text || text->empty()) {
         return std::nullopt;
     }
@@ -69,20 +84,119 @@ std::optional<std::int64_t> PairPercent(const std::vector<Battery>& batteries,
 
 }  // namespace
 
-SysfsPowerStatus::SysfsPowerStatus(std::string powerSupplyDir) : m_dir(std::move(powerSupplyDir)) {}
+SysfsPowerStatus::SysfsPowerStatus(std::string powerSupplyDir, Clock clock)
+    : m_dir(std::move(powerSupplyDir)), m_clock(std::move(clock)) {
+    if (!m_clock) {
+        m_clock = [] {
+            return static_cast<std::int64_t>(
+                std::chrono::duration_cast<std::chrono::nanoseconds>(
+                    std::chrono::steady_clock::now().time_since_epoch())
+                    .count());
+        };
+    }
+}
+
+SysfsPowerStatus::~SysfsPowerStatus() {
+    CloseAll();
+}
+
+void SysfsPowerStatus::CloseAll() const {
+    for (auto& [name, kept] : m_supplies) {
+        ::close(kept.fd);
+    }
+    m_supplies.clear();
+    if (m_folder != nullptr) {
+        ::closedir(m_folder);
+        m_folder = nullptr;
+    }
+}
+
+int SysfsPowerStatus::SupplyFd(const std::string& name) const {
+    // The kept folder must still be the one the name stands for: a supply removed and made
+    // again, or a folder renamed over it, is opened afresh.
+    struct stat now {};
+    if (::fstatat(::dirfd(m_folder), name.c_str(), &now, 0) != 0 || !S_ISDIR(now.st_mode)) {
+        return -1;
+    }
+    auto it = m_supplies.find(name);
+    if (it != m_supplies.end()) {
+        if (it->second.dev == now.st_dev && it->second.ino == now.st_ino) {
+            return it->second.fd;
+        }
+        ::close(it->second.fd);
+        m_supplies.erase(it);
+    }
+    const int fd = ::openat(::dirfd(m_folder), name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    struct stat opened {};
+    if (fd < 0) {
+        return -1;
+    }
+    if (::fstat(fd, &opened) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    m_supplies.emplace(name, KeptFolder{fd, opened.st_dev, opened.st_ino});
+    return fd;
+}
 
 SysfsPowerStatus::Reading SysfsPowerStatus::Read() const {
-    Reading reading;
-    std::error_code ec;
-    fs::directory_iterator it(m_dir, ec);
-    if (ec) {
-        return reading;
+    // The kept folder must still be the one at the path.
+    struct stat now {};
+    if (::stat(m_dir.c_str(), &now) != 0) {
+        CloseAll();
+        return Reading{};
     }
+    if (m_folder != nullptr && (now.st_dev != m_folderDev || now.st_ino != m_folderIno)) {
+        CloseAll();
+    }
+    if (m_folder == nullptr) {
+        m_folder = ::opendir(m_dir.c_str());
+        struct stat opened {};
+        if (m_folder == nullptr || ::fstat(::dirfd(m_folder), &opened) != 0) {
+            CloseAll();
+            return Reading{};
+        }
+        m_folderDev = opened.st_dev;
+        m_folderIno = opened.st_ino;
+    } else {
+        ::rewinddir(m_folder);
+    }
+    std::vector<std::string> names;
+    for (;;) {
+        errno = 0;  // readdir tells its end from a failure only through errno
+        const dirent* entry = ::readdir(m_folder);
+        if (entry == nullptr) {
+            if (errno != 0) {
+                CloseAll();
+                return Reading{};
+            }
+            break;
+        }
+        if (entry->d_name[0] != '.') {
+            names.emplace_back(entry->d_name);
+        }
+    }
+    // Supplies that went away give up their folders.
+    for (auto it = m_supplies.begin(); it != m_supplies.end();) {
+        if (std::find(names.begin(), names.end(), it->first) == names.end()) {
+            ::close(it->second.fd);
+            it = m_supplies.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    return ReadSupplies(names);
+}
+
+SysfsPowerStatus::Reading SysfsPowerStatus::ReadSupplies(
+    const std::vector<std::string>& names) const {
+    Reading reading;
     std::vector<Battery> batteries;
+    std::vector<int> batteryDirs;
     bool supplyOnline = false;
-    for (fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
-        const fs::path supply = it->path();
-        const auto type = ReadAttribute(supply, "type");
+    for (const std::string& name : names) {
+        const int supply = SupplyFd(name);
+        const auto type = supply >= 0 ? ReadAttribute(supply, "type") : std::nullopt;
         if (!type) {
             continue;
         }
@@ -98,15 +212,28 @@ SysfsPowerStatus::Reading SysfsPowerStatus::Read() const {
         Battery b;
         b.energyNow = ReadNumber(supply, "energy_now");
         b.energyFull = ReadNumber(supply, "energy_full");
-        b.chargeNow = ReadNumber(supply, "charge_now");
-        b.chargeFull = ReadNumber(supply, "charge_full");
-        b.capacity = ReadNumber(supply, "capacity");
         b.discharging =
             ReadAttribute(supply, "status") == std::optional<std::string>("Discharging");
         batteries.push_back(b);
+        batteryDirs.push_back(supply);
     }
-    if (ec) {
-        return Reading{};
+    // The charge pair and the capacity are read only when the energy pair does not give the
+    // level of every battery.
+    const auto everyBatteryHas = [&batteries](std::optional<std::int64_t> Battery::*now,
+                                              std::optional<std::int64_t> Battery::*full) {
+        return std::all_of(batteries.begin(), batteries.end(),
+                           [&](const Battery& b) { return (b.*now) && (b.*full); });
+    };
+    if (!everyBatteryHas(&Battery::energyNow, &Battery::energyFull)) {
+        for (std::size_t i = 0; i < batteries.size(); ++i) {
+            batteries[i].chargeNow = ReadNumber(batteryDirs[i], "charge_now");
+            batteries[i].chargeFull = ReadNumber(batteryDirs[i], "charge_full");
+        }
+        if (!everyBatteryHas(&Battery::chargeNow, &Battery::chargeFull)) {
+            for (std::size_t i = 0; i < batteries.size(); ++i) {
+                batteries[i].capacity = ReadNumber(batteryDirs[i], "capacity");
+            }
+        }
     }
 
     std::optional<std::int64_t> percent;
@@ -141,12 +268,22 @@ SysfsPowerStatus::Reading SysfsPowerStatus::Read() const {
     return reading;
 }
 
+SysfsPowerStatus::Reading SysfsPowerStatus::Current() {
+    const std::int64_t now = m_clock();
+    if (!m_bHaveLast || now - m_lastNs >= kSameTickNs || now < m_lastNs) {
+        m_last = Read();
+        m_lastNs = now;
+        m_bHaveLast = true;
+    }
+    return m_last;
+}
+
 int SysfsPowerStatus::BatteryPercent() {
-    return Read().percent;
+    return Current().percent;
 }
 
 bool SysfsPowerStatus::OnAcPower() {
-    return Read().onAc;
+    return Current().onAc;
 }
 
 }  // namespace torvane

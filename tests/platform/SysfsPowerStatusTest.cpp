@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
 #include <map>
+#include <utility>
 
 #include "fakes/TempDir.h"
 
@@ -112,6 +115,60 @@ TEST_F(PowerSupplyFolder, AbsurdValuesStayWithinRange) {
     Battery("BAT0", {{"energy_now", "9223372036854775807"}, {"energy_full", "1"}});
     Battery("BAT1", {{"energy_now", "9223372036854775807"}, {"energy_full", "1"}});
     EXPECT_EQ(Read().percent, 100);
+}
+
+TEST_F(PowerSupplyFolder, OneReaderFollowsSuppliesThatGoComeAndAreMadeAgain) {
+    std::int64_t nowNs = 0;
+    SysfsPowerStatus reader(dir.Path().string(), [&nowNs] { return nowNs; });
+    auto read = [&] {
+        nowNs += SysfsPowerStatus::kSameTickNs;
+        return std::make_pair(reader.BatteryPercent(), reader.OnAcPower());
+    };
+    Battery("BAT0", {{"capacity", "50"}, {"status", "Discharging"}});
+    Supply("AC", {{"type", "Mains"}, {"online", "0"}});
+    EXPECT_EQ(read(), std::make_pair(50, false));
+
+    std::filesystem::remove_all(dir.Path() / "AC");
+    Supply("USB", {{"type", "USB"}, {"online", "1"}});
+    EXPECT_EQ(read(), std::make_pair(50, true));
+
+    std::filesystem::remove_all(dir.Path() / "USB");
+    std::filesystem::remove_all(dir.Path() / "BAT0");
+    Battery("BAT0", {{"capacity", "30"}, {"status", "Discharging"}});
+    EXPECT_EQ(read(), std::make_pair(30, false));
+
+    // An attribute replaced by renaming a new file over it.
+    TempDir::Write(dir / "BAT0/capacity.new", "29\n");
+    std::filesystem::rename(dir.Path() / "BAT0/capacity.new", dir.Path() / "BAT0/capacity");
+    EXPECT_EQ(read(), std::make_pair(29, false));
+
+    // A supply folder moved away and another made in its place.
+    const std::filesystem::path movedBattery = dir.Path().string() + "-bat";
+    std::filesystem::rename(dir.Path() / "BAT0", movedBattery);
+    Battery("BAT0", {{"capacity", "25"}, {"status", "Discharging"}});
+    EXPECT_EQ(read(), std::make_pair(25, false));
+    std::filesystem::remove_all(movedBattery);
+
+    // The whole folder made again.
+    const std::filesystem::path moved = dir.Path().string() + "-old";
+    std::filesystem::rename(dir.Path(), moved);
+    std::filesystem::create_directories(dir.Path());
+    Battery("BAT1", {{"capacity", "20"}, {"status", "Discharging"}});
+    EXPECT_EQ(read(), std::make_pair(20, false));
+    std::filesystem::remove_all(moved);
+}
+
+TEST_F(PowerSupplyFolder, TheTwoQuestionsOfOneTickShareOneReading) {
+    std::int64_t nowNs = 1'000'000'000;
+    SysfsPowerStatus reader(dir.Path().string(), [&nowNs] { return nowNs; });
+    Battery("BAT0", {{"capacity", "50"}, {"status", "Discharging"}});
+    EXPECT_FALSE(reader.OnAcPower());
+    Battery("BAT0", {{"capacity", "40"}, {"status", "Charging"}});
+    nowNs += SysfsPowerStatus::kSameTickNs - 1;
+    EXPECT_EQ(reader.BatteryPercent(), 50);
+    nowNs += 1;
+    EXPECT_EQ(reader.BatteryPercent(), 40);
+    EXPECT_TRUE(reader.OnAcPower());
 }
 
 }  // namespace
