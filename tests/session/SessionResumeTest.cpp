@@ -1,4 +1,5 @@
 #include <climits>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -120,6 +121,40 @@ TEST_F(Resume, AbsurdMinutesInTheFileCannotOverflowTheClock) {
     dlg->OnResumeSession();
     Seconds(2);
     EXPECT_EQ(dlg->m_nSessionSeconds, INT_MIN + 1);
+}
+
+TEST_F(Resume, DuringTheWaitStartsTheWaitAgainWithOneOverrideInForce) {
+    files.files[kAutoSave] = LogBytes({{0, 100}, {30, 95}});
+    Start();
+    dlg->OnGoStop();
+    Seconds(5);  // 30 down to 26 shown
+    dlg->OnResumeSession();
+    EXPECT_NE(dlg->m_nCountdownTimer, 0u);
+    EXPECT_EQ(dlg->m_nCountdown, 30);
+    EXPECT_EQ(dlg->m_log.count, 2);
+    EXPECT_FALSE(window.goEnabled);
+    EXPECT_EQ(inhibitor.acquires, 2);
+    EXPECT_EQ(inhibitor.releases, 1);
+    EXPECT_EQ(SuspendTimeout(), 0u);
+    Seconds(1);
+    EXPECT_EQ(dlg->m_strStatus,
+              "Please disconnect A/C power in order for the session to start, 30 seconds left...");
+}
+
+TEST_F(Resume, StopConfirmedDuringTheWaitReturnsToIdle) {
+    Start();
+    dlg->OnGoStop();
+    Seconds(3);
+    messages.answers = {MessageAnswer::Yes, MessageAnswer::Ok};
+    dlg->OnGoStop();
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string>{"Stop current session?", "Session stopped"}));
+    EXPECT_EQ(dlg->m_nCountdownTimer, 0u);
+    EXPECT_FALSE(timers.IsRunning(IDT_COUNTDOWN));
+    EXPECT_EQ(dlg->m_strStatus, "Ready to start a session...");
+    EXPECT_EQ(window.goCaption, "Go!");
+    EXPECT_FALSE(OverrideInForce());
+    EXPECT_EQ(SuspendTimeout(), 180u);
 }
 
 TEST_F(NestedBoxes, TicksGoOnWhileTheStopQuestionIsOpen) {
