@@ -99,7 +99,6 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
 
     CMonitorApp monitor(BackgroundServices{*power, timers, registry, files, inhibitor, &journal,
                                            powerOff, paths.ToHostPath("\\My Documents")});
-    monitor.Create();
     // A signal ends the program as a confirmed Exit does: whatever runs is stopped first, so
     // the power settings are put back.
     QuitSignals quitSignals([&monitor] {
@@ -109,6 +108,9 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
         }
         monitor.Window().PostQuit(0);
     });
+    // Made after the signals are heard: one that comes while the window starts up is handled
+    // as soon as the loop runs, instead of ending the program on the spot.
+    monitor.Create();
     return monitor.Run();
 }
 
