@@ -15,6 +15,8 @@
 
 namespace torvane {
 
+class LogFileCommands;
+
 constexpr unsigned int IDT_SESSION = 26539;
 constexpr unsigned int IDT_COUNTDOWN = 26540;
 constexpr unsigned int IDT_MONITOR = 26541;
@@ -83,6 +85,16 @@ public:
     // Minimises the window at the first paint when so configured; true when it did.
     bool OnPaintMinimizeCheck();
 
+    // Commands of the menu bar, the button and the notification icon. About and Options are
+    // boxes of the window itself; the window calls OnOptionsClosed when the sheet has closed.
+    bool OnCommand(unsigned int id);
+    void OnNotifyIcon(unsigned int iconId, unsigned int mouseEvent);
+    void OnExit();
+    void OnMinimize();
+    void OnOptionsClosed();
+    // Every way out of the program ends what is active first, so no power override outlives it.
+    void EndActiveBeforeQuit();
+
     // Power settings for a session: 1 overrides the suspend timeout, 0 restores it.
     void OverrideSuspendTimeout(BOOL bOverride);
     // Puts back a suspend timeout that an earlier run left switched off (start-up).
@@ -137,6 +149,10 @@ public:
     int m_hIcon = 128;  // the program icon resource
 
 private:
+    LogFileCommands FileCommands();
+    void ToggleView(BOOL& flag, const char* valueName);
+    void SetTimeScale(int hours);
+
     MainServices m_services;
     CSettingsStore m_settings;
     SuspendTimeoutOverride m_suspendOverride{m_services.registry, m_services.suspendInhibitor,

@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include "fakes/FakePlatform.h"
+#include "fakes/FakeTimers.h"
+#include "fakes/MemoryRegistry.h"
+#include "session/CDlgMain.h"
+#include "session/MenuModel.h"
+
+namespace torvane {
+namespace {
+
+using test::FakeNotifyIcon;
+using test::FakePowerOffKey;
+using test::FakePowerStatus;
+using test::FakeSuspendInhibitor;
+using test::FakeTimers;
+using test::FakeWindowHost;
+using test::MemoryFileStore;
+using test::MemoryRegistry;
+using test::ScriptedFileDialog;
+using test::ScriptedMessageBox;
+
+class MenuCommands : public ::testing::Test {
+protected:
+    MenuCommands() { dlg.OnInitDialog(); }
+
+    DWORD Stored(const char* name) { return registry.GetDword(kSettingsKey, name); }
+    bool IsStored(const char* name) { return registry.HasValue(kSettingsKey, name); }
+
+    // Starts a session from the countdown: Go, then one tick on battery power.
+    void StartSessionOnBattery() {
+        power.onAc = false;
+        dlg.OnGoStop();
+        timers.AdvanceMs(1000);
+        ASSERT_NE(dlg.m_nSessionTimer, 0u);
+    }
+
+    FakePowerStatus power;
+    FakeTimers timers;
+    MemoryRegistry registry;
+    FakeWindowHost window;
+    ScriptedMessageBox messages;
+    ScriptedFileDialog fileDialog;
+    MemoryFileStore files;
+    FakeNotifyIcon notifyIcon;
+    FakePowerOffKey powerOffKey;
+    FakeSuspendInhibitor inhibitor;
+    CDlgMain dlg{MainServices{power, timers, registry, window, messages, fileDialog, files,
+                              notifyIcon, powerOffKey, inhibitor}};
+};
+
+TEST(MenuBar, HoldsEveryMenuInOrderWithAutoGreyed) {
+    const auto bar = BuildMainMenuBar();
+    ASSERT_EQ(bar.size(), 4u);
+    EXPECT_EQ(bar[0].caption, "File");
+    EXPECT_EQ(bar[1].caption, "View");
+    EXPECT_EQ(bar[2].caption, "Session");
+    EXPECT_EQ(bar[3].caption, "Minimize");
+    EXPECT_FALSE(bar[3].dropDown);
+    EXPECT_EQ(bar[3].id, cmd::kMinimize);
+
+    const auto& file = bar[0].popup;
+    ASSERT_EQ(file.size(), 8u);
+    EXPECT_EQ(file[0].submenu.at(2).id, cmd::kLoadSlot3);
+    EXPECT_TRUE(file[3].separator);
+    EXPECT_EQ(file[7].text, "Run in background");
+    EXPECT_EQ(file[7].id, bar[3].id);
+
+    const auto& scales = bar[1].popup.at(5).submenu;
+    ASSERT_EQ(scales.size(), 13u);
+    EXPECT_EQ(scales[0].text, "1 hour");
+    EXPECT_EQ(scales[9].text, "10 hours");
+    EXPECT_EQ(scales[9].id, 32803u);
+    EXPECT_EQ(scales[12].text, "Auto");
+    EXPECT_TRUE(scales[12].greyed);
+    EXPECT_EQ(bar[2].popup.at(1).id, cmd::kStartSession);
+}
+
+TEST_F(MenuCommands, SessionItemsFollowStateAndMode) {
+    auto states = ComputeMenuStates(dlg);
+    EXPECT_EQ(states.sessionItemText, "Start session");
+    EXPECT_TRUE(states.enabled[cmd::kStartSession]);
+    EXPECT_TRUE(states.enabled[cmd::kResumeSession]);
+
+    dlg.OnGoStop();  // on A/C: the countdown is pending
+    states = ComputeMenuStates(dlg);
+    EXPECT_EQ(states.sessionItemText, "Start session");
+    EXPECT_FALSE(states.enabled[cmd::kStartSession]);
+    EXPECT_FALSE(states.enabled[cmd::kResumeSession]);
+
+    power.onAc = false;
+    timers.AdvanceMs(1000);
+    states = ComputeMenuStates(dlg);
+    EXPECT_EQ(states.sessionItemText, "Stop session");
+    EXPECT_TRUE(states.enabled[cmd::kStartSession]);
+
+    dlg.m_bAutoStartMode = 1;  // greyed in auto-start mode even while a session runs
+    states = ComputeMenuStates(dlg);
+    EXPECT_EQ(states.sessionItemText, "Stop session");
+    EXPECT_FALSE(states.enabled[cmd::kStartSession]);
+    EXPECT_FALSE(states.enabled[cmd::kResumeSession]);
+}
+
+TEST_F(MenuCommands, TimeScaleChecksOnlyItsOwnItem) {
+    EXPECT_TRUE(dlg.OnCommand(cmd::kScale15));
+    EXPECT_EQ(dlg.m_nScaleHours, 15);
+    EXPECT_EQ(Stored("ScaleHours"), 15u);
+    EXPECT_EQ(window.fullRedraws, 2);  // start-up paint, then the change
+    auto states = ComputeMenuStates(dlg);
+    for (unsigned int id = cmd::kScale1; id <= cmd::kScaleAuto; ++id) {
+        EXPECT_EQ(states.checked[id], id == cmd::kScale15) << id;
+    }
+
+    dlg.m_nScaleHours = 12;  // as the Options page may set it
+    states = ComputeMenuStates(dlg);
+    for (unsigned int id = cmd::kScale1; id <= cmd::kScaleAuto; ++id) {
+        EXPECT_FALSE(states.checked[id]) << id;
+    }
+
+    EXPECT_FALSE(dlg.OnCommand(cmd::kScaleAuto));
+    EXPECT_EQ(dlg.m_nScaleHours, 12);
+}
+
+TEST_F(MenuCommands, TogglesStoreInvertedSenseAtOnceAndTwiceRestores) {
+    struct Toggle {
+        unsigned int id;
+        const char* value;
+        BOOL CDlgMain::*flag;
+    };
+    const Toggle toggles[] = {
+        {cmd::kShowVGrid, "ShowVGrid", &CDlgMain::m_bShowVGrid},
+        {cmd::kShowHGrid, "ShowHGrid", &CDlgMain::m_bShowHGrid},
+        {cmd::kShowDetailedGrid, "ShowDetailedGrid", &CDlgMain::m_bShowDetailedGrid},
+        {cmd::kShowEstimations, "DrawEstimations", &CDlgMain::m_bShowEstimations},
+    };
+    for (const auto& t : toggles) {
+        ASSERT_EQ(dlg.*t.flag, 1) << t.value;  // first run: everything shown
+        EXPECT_FALSE(IsStored(t.value));
+        dlg.OnCommand(t.id);
+        EXPECT_EQ(dlg.*t.flag, 0) << t.value;
+        EXPECT_EQ(Stored(t.value), 1u) << t.value;
+        EXPECT_FALSE(ComputeMenuStates(dlg).checked[t.id]);
+        dlg.OnCommand(t.id);
+        EXPECT_EQ(dlg.*t.flag, 1) << t.value;
+        EXPECT_EQ(Stored(t.value), 0u) << t.value;
+        EXPECT_TRUE(ComputeMenuStates(dlg).checked[t.id]);
+    }
+
+    dlg.OnCommand(cmd::kShowRef2);
+    EXPECT_EQ(dlg.m_bShowRef[1], 0);
+    EXPECT_EQ(dlg.m_bShowRef[0], 1);
+    EXPECT_EQ(Stored("ShowRef2"), 1u);
+    EXPECT_FALSE(IsStored("ShowRef1"));
+    auto states = ComputeMenuStates(dlg);
+    EXPECT_TRUE(states.checked[cmd::kShowRef1]);
+    EXPECT_FALSE(states.checked[cmd::kShowRef2]);
+    EXPECT_TRUE(states.checked[cmd::kShowRef3]);
+
+    // The toggled value survives a reload of the settings, as after a restart.
+    dlg.LoadSettings();
+    EXPECT_EQ(dlg.m_bShowRef[1], 0);
+}
+
+TEST_F(MenuCommands, ExitAsksTheRightQuestionAndNoChangesNothing) {
+    messages.answers = {MessageAnswer::No};
+    dlg.OnCommand(cmd::kExit);
+    EXPECT_EQ(messages.shown.back(), "Quit Torvane?");
+    EXPECT_FALSE(window.quitCode.has_value());
+
+    StartSessionOnBattery();
+    messages.answers = {MessageAnswer::No};
+    dlg.OnCommand(cmd::kExit);
+    EXPECT_EQ(messages.shown.back(), "Quit Torvane and cancel the running session?");
+    EXPECT_EQ(messages.buttons.back(), MessageButtons::YesNo);
+    EXPECT_NE(dlg.m_nSessionTimer, 0u);
+    EXPECT_FALSE(window.quitCode.has_value());
+
+    messages.answers = {MessageAnswer::Yes};
+    dlg.OnCommand(cmd::kExit);
+    EXPECT_EQ(dlg.m_nSessionTimer, 0u);
+    EXPECT_FALSE(timers.IsRunning(IDT_SESSION));
+    EXPECT_EQ(window.quitCode, 0);
+}
+
+TEST_F(MenuCommands, ExitDuringCountdownEndsCountdownAndOverride) {
+    const char* timeouts =
+        "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Power\\Timeouts";
+    registry.PutDword(kSettingsKey, "IgnorePowerOff", 1);
+    registry.PutDword(timeouts, "BattSuspendTimeout", 180);
+    dlg.LoadSettings();
+
+    dlg.OnGoStop();
+    ASSERT_NE(dlg.m_nCountdownTimer, 0u);
+    EXPECT_EQ(registry.GetDword(timeouts, "BattSuspendTimeout"), 0u);
+
+    messages.answers = {MessageAnswer::Yes};
+    dlg.OnCommand(cmd::kExit);
+    EXPECT_EQ(messages.shown.back(), "Quit Torvane?");
+    EXPECT_EQ(dlg.m_nCountdownTimer, 0u);
+    EXPECT_FALSE(timers.IsRunning(IDT_COUNTDOWN));
+    EXPECT_EQ(registry.GetDword(timeouts, "BattSuspendTimeout"), 180u);
+    EXPECT_EQ(window.quitCode, 0);
+}
+
+TEST_F(MenuCommands, MinimizeTwiceAndOnlyATapOnOurIconRestores) {
+    dlg.OnCommand(cmd::kMinimize);
+    EXPECT_EQ(window.minimizes, 2);
+    EXPECT_EQ(dlg.m_nMonitorTimer != 0, timers.IsRunning(IDT_MONITOR));
+
+    dlg.OnNotifyIcon(cmd::kNotifyIconId, 514);  // button up: ignored
+    dlg.OnNotifyIcon(1290, cmd::kLeftButtonDown);
+    EXPECT_EQ(window.activations, 0);
+    dlg.OnNotifyIcon(cmd::kNotifyIconId, cmd::kLeftButtonDown);
+    EXPECT_EQ(window.activations, 1);
+}
+
+TEST_F(MenuCommands, OptionsClosedReloadsSettingsAndRedraws) {
+    registry.PutDword(kSettingsKey, "AutoStartSessions", 0);
+    registry.PutDword(kSettingsKey, "ScaleHours", 12);
+    const int redraws = window.fullRedraws;
+    dlg.OnOptionsClosed();
+    EXPECT_EQ(dlg.m_bAutoStartMode, 1);
+    EXPECT_FALSE(window.goEnabled);
+    EXPECT_EQ(dlg.m_nScaleHours, 12);
+    EXPECT_EQ(window.fullRedraws, redraws + 1);
+}
+
+}  // namespace
+}  // namespace torvane
