@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDialog>
+
+namespace torvane {
+
+// The modal "About" box: the banner, the program's name and version, and a Close button.
+class CAboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutBox(QWidget* parent = nullptr);
+};
+
+}  // namespace torvane
