@@ -2,12 +2,15 @@
 
 #include <QApplication>
 
+#include "app/CAboutBox.h"
+#include "app/MainMenuBar.h"
 #include "app/MainWindow.h"
 #include "platform/qt/QtFileDialog.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtNotifyIcon.h"
 #include "platform/qt/QtPowerOffKey.h"
 #include "session/CDlgMain.h"
+#include "session/MenuModel.h"
 
 namespace torvane {
 
@@ -27,7 +30,8 @@ void CMonitorApp::Create() {
     m_fileDialog = std::make_unique<QtFileDialog>(m_window.get(),
                                                   QString::fromStdString(m_services.dialogFolder));
     // A click on the notification icon arrives as the icon's left-button-down message.
-    m_notifyIcon = std::make_unique<QtNotifyIcon>([this] { m_window->ShowAndActivate(); });
+    m_notifyIcon = std::make_unique<QtNotifyIcon>(
+        [this] { m_dlg->OnNotifyIcon(cmd::kNotifyIconId, cmd::kLeftButtonDown); });
     m_powerOffKey = std::make_unique<QtPowerOffKey>(m_services.powerOff);
 
     const MainServices services{m_services.power,
@@ -43,8 +47,19 @@ void CMonitorApp::Create() {
                                 m_services.suspendJournal};
     m_dlg = std::make_unique<CDlgMain>(services);
     m_window->Attach(*m_dlg);
+    m_window->SetMenuBar(new MainMenuBar(*m_dlg, [this](unsigned int id) { OnMenuCommand(id); }));
     m_window->CentreOnScreen();
     m_dlg->OnInitDialog();
+}
+
+void CMonitorApp::OnMenuCommand(unsigned int id) {
+    // About and Options are boxes of the window itself; everything else is the owner's.
+    if (id == cmd::kAbout) {
+        CAboutBox about(m_window.get());
+        about.exec();
+        return;
+    }
+    m_dlg->OnCommand(id);
 }
 
 int CMonitorApp::Run() {

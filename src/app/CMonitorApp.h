@@ -54,6 +54,8 @@ public:
     MainWindow& Window() { return *m_window; }
     CDlgMain& Dialog() { return *m_dlg; }
     QtPowerOffKey& PowerOffKey() { return *m_powerOffKey; }
+    // A menu command chosen in the window's menu bar.
+    void OnMenuCommand(unsigned int id);
 
 private:
     BackgroundServices m_services;

@@ -113,9 +113,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         PostQuit(0);
         return;
     }
-    if (m_dlg->m_nSessionTimer != 0 || m_dlg->m_nCountdownTimer != 0) {
-        m_dlg->StopSession();
-    }
+    m_dlg->EndActiveBeforeQuit();
     PostQuit(0);
 }
 

@@ -102,10 +102,7 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
     // A signal ends the program as a confirmed Exit does: whatever runs is stopped first, so
     // the power settings are put back.
     QuitSignals quitSignals([&monitor] {
-        CDlgMain& dlg = monitor.Dialog();
-        if (dlg.m_nSessionTimer != 0 || dlg.m_nCountdownTimer != 0) {
-            dlg.StopSession();
-        }
+        monitor.Dialog().EndActiveBeforeQuit();
         monitor.Window().PostQuit(0);
     });
     // Made after the signals are heard: one that comes while the window starts up is handled
