@@ -80,6 +80,21 @@ TEST_F(PowerFlow, ResumeEndingASessionRestoresBeforeItOverridesAgain) {
     EXPECT_EQ(SuspendTimeout(), 180u);
 }
 
+TEST_F(PowerFlow, ExitRestoresOnlyWhenConfirmed) {
+    StartWithJournal();
+    StartSessionOnBattery(90);
+    messages.answers = {MessageAnswer::No};
+    dlg->OnExit();
+    EXPECT_EQ(SuspendTimeout(), 0u);  // still running
+    EXPECT_FALSE(window.quitCode.has_value());
+
+    dlg->OnExit();  // Yes
+    EXPECT_EQ(window.quitCode, std::optional<int>(0));
+    EXPECT_EQ(SuspendTimeout(), 180u);  // before the window goes away
+    EXPECT_FALSE(OverrideInForce());
+    EXPECT_FALSE(journal.kept.has_value());
+}
+
 TEST_F(PowerFlow, AutoStartedSessionOverridesAndMainsRestores) {
     PutSetting("AutoStartSessions", 0);  // stored inverted: on
     StartWithJournal();
