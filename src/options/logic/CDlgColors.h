@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+
+#include "options/logic/COptionsPage.h"
+
+namespace torvane {
+
+// One colour of the Colors page: its picker and the value it is stored under.
+struct ColourSetting {
+    int pickerId;
+    const char* valueName;
+};
+
+// The eight colours in the order they are read and stored: Grid first, Status text last.
+inline constexpr std::array<ColourSetting, 8> kColourSettings = {{
+    {1015, "ColorGrid1"},
+    {1018, "ColorGrid2"},
+    {1019, "ColorGrid3"},
+    {1021, "ColorRef1"},
+    {1022, "ColorRef2"},
+    {1023, "ColorRef3"},
+    {1020, "ColorSess"},
+    {1024, "ColorStatus"},
+}};
+
+// The Colors page: eight colour pickers. Colours are stored as they are, the automatic marker
+// 0xFF000000 included. The pickers' own notifications are of no interest here: their colours
+// are read when Apply is pressed, so a choice that is never applied is never stored.
+class CDlgColors : public COptionsPage {
+public:
+    CDlgColors(const CSettingsStore& store, IPageControls& controls)
+        : COptionsPage(store, controls) {}
+
+    bool OnApply() override;
+
+protected:
+    void ReadSettings() override;
+    void DoDataExchange(CDataExchange& dx) override;
+
+private:
+    std::array<COLORREF, 8> m_crColours{};
+};
+
+}  // namespace torvane

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "options/logic/COptionsPage.h"
+#include "options/logic/IStartupShortcut.h"
+
+namespace torvane {
+
+// The General page: power and start-up behaviour. Its settings are stored plain: 1 for a
+// checked box, 0 for an unchecked one.
+class CDlgGeneralCfg : public COptionsPage {
+public:
+    CDlgGeneralCfg(const CSettingsStore& store, IStartupShortcut& shortcut,
+                   IPageControls& controls);
+
+    bool OnApply() override;
+    void OnClicked(int id) override;
+    void OnKillFocus(int id) override;
+
+protected:
+    void ReadSettings() override;
+    void DoDataExchange(CDataExchange& dx) override;
+
+private:
+    // "Auto start after a soft reset" as last read or applied: the shortcut is touched only
+    // when the box differs from it.
+    BOOL m_bAutoStartApplied = 0;
+    IStartupShortcut& m_shortcut;
+    BOOL m_bAutoPowerOff = 0;
+    BOOL m_bAutoStart = 0;
+    BOOL m_bIgnorePowerOff = 0;
+    BOOL m_bMinimizeOnStart = 0;
+    int m_nAutoPowerOffAt = 0;
+};
+
+}  // namespace torvane

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "options/logic/COptionsPage.h"
+
+namespace torvane {
+
+// The Sessions page: auto-start on battery, auto-save and the save folder. Its boxes are stored
+// inverted: 0 for a checked box, 1 for an unchecked one, so an absent value shows checked.
+class CDlgSessionCfg : public COptionsPage {
+public:
+    CDlgSessionCfg(const CSettingsStore& store, IPageControls& controls)
+        : COptionsPage(store, controls) {}
+
+    bool OnApply() override;
+
+protected:
+    void ReadSettings() override;
+    void DoDataExchange(CDataExchange& dx) override;
+
+private:
+    BOOL m_bAutoSave = 0;
+    BOOL m_bAutoStartOnBattery = 0;
+    std::string m_strSavePath;
+};
+
+}  // namespace torvane

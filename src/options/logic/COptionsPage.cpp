@@ -1,0 +1,20 @@
+#include "options/logic/COptionsPage.h"
+
+namespace torvane {
+
+void COptionsPage::OnInitDialog() {
+    ReadSettings();
+    UpdateData(false);
+}
+
+bool COptionsPage::UpdateData(bool saveAndValidate) {
+    CDataExchange dx(m_controls, saveAndValidate);
+    DoDataExchange(dx);
+    return !dx.Failed();
+}
+
+void COptionsPage::OnClicked(int /*id*/) {}
+
+void COptionsPage::OnKillFocus(int /*id*/) {}
+
+}  // namespace torvane
