@@ -59,6 +59,14 @@ void CMonitorApp::OnMenuCommand(unsigned int id) {
         about.exec();
         return;
     }
+    if (id == cmd::kOptions) {
+        if (m_runOptions) {
+            m_runOptions(*m_window, m_dlg->SettingsStore());
+        }
+        // Whatever the sheet's result, the window takes what the store now holds.
+        m_dlg->OnOptionsClosed();
+        return;
+    }
     m_dlg->OnCommand(id);
 }
 

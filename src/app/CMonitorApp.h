@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+class QWidget;
+
 namespace torvane {
 
 class IPowerStatus;
@@ -13,6 +15,7 @@ class IFileStore;
 class ISuspendInhibitor;
 class ISuspendTimeoutJournal;
 class CDlgMain;
+class CSettingsStore;
 class MainWindow;
 class QtFileDialog;
 class QtMessageBox;
@@ -56,6 +59,11 @@ public:
     QtPowerOffKey& PowerOffKey() { return *m_powerOffKey; }
     // A menu command chosen in the window's menu bar.
     void OnMenuCommand(unsigned int id);
+    // How View, "Options" runs the Options sheet over the window; it returns when the sheet has
+    // closed.
+    void SetOptionsRunner(std::function<void(QWidget& parent, CSettingsStore& store)> runner) {
+        m_runOptions = std::move(runner);
+    }
 
 private:
     BackgroundServices m_services;
@@ -66,6 +74,7 @@ private:
     std::unique_ptr<QtPowerOffKey> m_powerOffKey;
     std::unique_ptr<CDlgMain> m_dlg;
     bool m_bDestroyed = false;
+    std::function<void(QWidget&, CSettingsStore&)> m_runOptions;
 };
 
 }  // namespace torvane

@@ -14,6 +14,7 @@
 #include "app/MainWindow.h"
 #include "app/QuitSignals.h"
 #include "app/RenderCommand.h"
+#include "options/CDlgOptions.h"
 #include "platform/DevicePaths.h"
 #include "platform/DisplayCheck.h"
 #include "platform/HiveRegistry.h"
@@ -23,10 +24,12 @@
 #include "platform/SimulatedBattery.h"
 #include "platform/SuspendTimeoutJournalFile.h"
 #include "platform/SysfsPowerStatus.h"
+#include "platform/XdgAutostartFolder.h"
 #include "platform/qt/QtLoginManager.h"
 #include "platform/qt/QtPowerOffKey.h"
 #include "platform/qt/QtTimers.h"
 #include "session/CDlgMain.h"
+#include "settings/StartupShortcut.h"
 
 namespace torvane {
 
@@ -107,6 +110,12 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
     });
     // Made after the signals are heard: one that comes while the window starts up is handled
     // as soon as the loop runs, instead of ending the program on the spot.
+    XdgAutostartFolder autostart(env.autostartDir);
+    StartupShortcut shortcut(files, autostart,
+                             QCoreApplication::applicationFilePath().toStdString());
+    monitor.SetOptionsRunner([&shortcut](QWidget& parent, CSettingsStore& store) {
+        RunOptionsSheet(&parent, store, shortcut);
+    });
     monitor.Create();
     return monitor.Run();
 }

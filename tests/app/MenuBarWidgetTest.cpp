@@ -109,6 +109,17 @@ TEST_F(MenuBarWidgetTest, FileMenuSaveWithNoDataSaysSo) {
     EXPECT_EQ(seen, "No data to save, complete a session first...");
 }
 
+TEST_F(MenuBarWidgetTest, OptionsRunsTheSheetThenReloadsWhatItStored) {
+    int runs = 0;
+    app.SetOptionsRunner([&runs](QWidget&, CSettingsStore& store) {
+        ++runs;
+        store.WriteDword("ScaleHours", 12);  // as a page's Apply would
+    });
+    Choose(1, "Options");
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(app.Dialog().m_nScaleHours, 12);
+}
+
 TEST_F(MenuBarWidgetTest, MinimizeButtonMinimisesAndTimersGoOn) {
     bar->ActionFor(cmd::kMinimize)->trigger();
     QApplication::processEvents();
