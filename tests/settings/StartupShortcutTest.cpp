@@ -4,6 +4,10 @@
 
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeStartupFolder.h"
+#include "fakes/TempDir.h"
+#include "platform/DevicePaths.h"
+#include "platform/HostFileStore.h"
+#include "platform/XdgAutostartFolder.h"
 
 namespace torvane {
 namespace {
@@ -166,6 +170,26 @@ TEST(StartupShortcutFile, FolderWithTrailingSlashAndFailedWrite) {
     files.failWritesWith.reset();
     EXPECT_FALSE(unwritable.Create());
     EXPECT_EQ(files.writes, 1);  // the refused path wrote nothing
+}
+
+TEST(StartupShortcutFile, OnTheHostTheFolderIsMadeAndTheFileReplacedAndRemoved) {
+    test::TempDir dir;
+    DevicePaths device(dir / "device");
+    HostFileStore files(device);
+    XdgAutostartFolder folder(dir / "my config/autostart");
+    StartupShortcut shortcut(files, folder, "/opt/Torvane $1/torvane");
+
+    ASSERT_TRUE(shortcut.Create());
+    const std::string path = dir / "my config/autostart/Torvane.desktop";
+    EXPECT_EQ(test::TempDir::Read(path), *StartupShortcut::DesktopEntry("/opt/Torvane $1/torvane"));
+    ASSERT_TRUE(shortcut.Create());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "my config/autostart"),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    shortcut.Delete();
+    EXPECT_FALSE(std::filesystem::exists(path));
+    shortcut.Delete();
 }
 
 }  // namespace
