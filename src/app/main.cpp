@@ -1,7 +1,9 @@
 #include <cstdio>
+#include <iostream>
 #include <string>
 
 #include "app/Program.h"
+#include "history/ImportHistoryCommand.h"
 #include "platform/CommandLine.h"
 #include "platform/Environment.h"
 
@@ -31,12 +33,16 @@ int main(int argc, char** argv) {
             return 2;
         case Action::Run:
         case Action::Render:
+        case Action::ImportHistory:
             break;
     }
 
     const auto env = torvane::Environment::FromProcess();
     for (const std::string& warning : env.warnings) {
         Print(stderr, "torvane: " + warning + "\n");
+    }
+    if (options.action == Action::ImportHistory) {
+        return torvane::RunImportHistory(options, env, std::cout, std::cerr);  // no display
     }
     return torvane::RunProgram(options, env, argc, argv);
 }

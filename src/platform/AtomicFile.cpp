@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 
@@ -73,6 +74,30 @@ std::string FinalTarget(const std::string& path) {
     return resolved;
 }
 
+// Opens a fresh file beside `target`, so a rename stays within one file system; -1 when none
+// can be made.
+int CreateTemporary(const std::string& folder, const std::string& target, std::string& temp) {
+    const std::string base = target.substr(target.find_last_of('/') + 1);
+    std::random_device random;
+    int raw = -1;
+    for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
+        temp = folder + "/." + base + ".tmp-" + std::to_string(::getpid()) + "-" +
+               std::to_string(random());
+        raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (raw < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    return raw;
+}
+
+void SyncFolder(const std::string& folder) {
+    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.Get() >= 0) {
+        (void)::fsync(dir.Get());
+    }
+}
+
 }  // namespace
 
 FileReadResult AtomicFile::Read(const std::string& hostPath, std::vector<std::uint8_t>& out) {
@@ -113,20 +138,9 @@ FileWriteResult AtomicFile::Replace(const std::string& hostPath, const void* dat
         return FileWriteResult::CannotCreate;
     }
 
-    // A fresh name beside the target, so the rename stays within one file system.
     const std::string folder = FolderOf(target);
-    const std::string base = target.substr(target.find_last_of('/') + 1);
-    std::random_device random;
     std::string temp;
-    int raw = -1;
-    for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
-        temp = folder + "/." + base + ".tmp-" + std::to_string(::getpid()) + "-" +
-               std::to_string(random());
-        raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (raw < 0 && errno != EEXIST) {
-            break;
-        }
-    }
+    const int raw = CreateTemporary(folder, target, temp);
     if (raw < 0) {
         return FileWriteResult::CannotCreate;
     }
@@ -143,11 +157,48 @@ FileWriteResult AtomicFile::Replace(const std::string& hostPath, const void* dat
     }
 
     // Make the rename itself durable. The new content is in place whatever this reports.
-    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Get() >= 0) {
-        (void)::fsync(dir.Get());
-    }
+    SyncFolder(folder);
     return FileWriteResult::Ok;
+}
+
+NewFileResult AtomicFile::CreateNew(const std::string& hostPath,
+                                    const std::vector<std::uint8_t>& bytes) {
+    const std::string folder = FolderOf(hostPath);
+    std::string temp;
+    const int raw = CreateTemporary(folder, hostPath, temp);
+    if (raw < 0) {
+        return NewFileResult::CannotCreate;
+    }
+    Fd fd(raw);
+    const bool written = WriteAll(fd.Get(), bytes.data(), bytes.size()) && ::fsync(fd.Get()) == 0;
+    if (!fd.Close() || !written) {
+        ::unlink(temp.c_str());
+        return NewFileResult::WriteFailed;
+    }
+    // The new name appears whole or not at all, and never in place of a file that is there.
+    int moved = ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, hostPath.c_str(), RENAME_NOREPLACE);
+    int error = moved == 0 ? 0 : errno;
+    if (moved != 0 && error != EEXIST) {
+        // A file system without that kind of rename: a hard link refuses an existing name too,
+        // and where there are no links either, the name is looked at just before the rename.
+        moved = ::link(temp.c_str(), hostPath.c_str());
+        error = moved == 0 ? 0 : errno;
+        if (moved != 0 && error != EEXIST) {
+            struct stat st {};
+            if (::lstat(hostPath.c_str(), &st) == 0) {
+                error = EEXIST;
+            } else {
+                moved = ::rename(temp.c_str(), hostPath.c_str());
+                error = moved == 0 ? 0 : errno;
+            }
+        }
+    }
+    ::unlink(temp.c_str());  // gone after a rename; after a link the new name holds the content
+    if (moved != 0) {
+        return error == EEXIST ? NewFileResult::Exists : NewFileResult::WriteFailed;
+    }
+    SyncFolder(folder);
+    return NewFileResult::Created;
 }
 
 }  // namespace torvane

@@ -9,6 +9,13 @@
 
 namespace torvane {
 
+enum class NewFileResult {
+    Created,
+    Exists,        // a file of that name is there; it is left as it was
+    CannotCreate,  // the temporary file could not be created
+    WriteFailed,   // writing, flushing or naming the new file failed; nothing is left behind
+};
+
 // Whole-file reads and crash-safe replacement of files on the host's file system.
 class AtomicFile {
 public:
@@ -25,6 +32,11 @@ public:
                                    const std::vector<std::uint8_t>& bytes) {
         return Replace(hostPath, bytes.data(), bytes.size());
     }
+
+    // Writes a file under a name that is not taken yet, as Replace does, but never in place of
+    // an existing file (or folder or link) of that name, even one made a moment before.
+    static NewFileResult CreateNew(const std::string& hostPath,
+                                   const std::vector<std::uint8_t>& bytes);
 };
 
 }  // namespace torvane

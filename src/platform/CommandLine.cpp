@@ -35,7 +35,8 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
                 arg = arg.substr(0, eq);
             }
         }
-        if (hasInlineValue && arg != "--hours") {
+        const bool takesValue = arg == "--hours" || arg == "--ref" || arg == "--into";
+        if (hasInlineValue && !takesValue) {
             return Fail("option '" + std::string(arg) + "' takes no value after '='");
         }
 
@@ -50,8 +51,8 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
         if (arg == "--simulate") {
             options.simulate = true;
         } else if (arg == "--render") {
-            if (options.action == Action::Render) {
-                return Fail("option '--render' is given twice");
+            if (options.action != Action::Run) {
+                return Fail("option '--render' is given twice or with '--import-history'");
             }
             if (i + 2 >= argc) {
                 return Fail("option '--render' needs a log file and a picture file");
@@ -78,21 +79,55 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
             }
             options.renderHours = hours;
             hoursGiven = true;
+        } else if (arg == "--ref" || arg == "--into") {
+            std::string_view value;
+            if (hasInlineValue) {
+                value = inlineValue;
+            } else if (i + 1 < argc) {
+                value = argv[++i];
+            }
+            if (value.empty()) {
+                return Fail("option '" + std::string(arg) + "' needs " +
+                            (arg == "--ref" ? "a log file" : "a folder"));
+            }
+            if (arg == "--into") {
+                if (!options.importInto.empty()) {
+                    return Fail("option '--into' is given twice");
+                }
+                options.importInto = value;
+            } else if (options.renderRefs.size() == kMaxRenderRefs) {
+                return Fail("option '--ref' can be given at most " +
+                            std::to_string(kMaxRenderRefs) + " times, one for each slot");
+            } else {
+                options.renderRefs.emplace_back(value);
+            }
+        } else if (arg == "--import-history") {
+            if (options.action != Action::Run) {
+                return Fail("option '--import-history' is given twice or with '--render'");
+            }
+            options.action = Action::ImportHistory;
+        } else if (options.action == Action::ImportHistory && !arg.empty() && arg.front() != '-') {
+            options.historyFiles.emplace_back(arg);
         } else if (!arg.empty() && arg.front() == '-') {
             return Fail("unknown option '" + std::string(arg) + "'");
         } else {
             return Fail("unexpected argument '" + std::string(arg) + "'");
         }
     }
-    if (hoursGiven && options.action != Action::Render) {
-        return Fail("option '--hours' belongs with '--render'");
+    if ((hoursGiven || !options.renderRefs.empty()) && options.action != Action::Render) {
+        return Fail(std::string("option '") + (hoursGiven ? "--hours" : "--ref") +
+                    "' belongs with '--render'");
+    }
+    if (!options.importInto.empty() && options.action != Action::ImportHistory) {
+        return Fail("option '--into' belongs with '--import-history'");
     }
     return options;
 }
 
 std::string CommandLine::Usage() {
     return "Usage: torvane [--simulate]\n"
-           "       torvane --render LOG.blf OUT.png [--hours H]\n"
+           "       torvane --render LOG.blf OUT.png [--hours H] [--ref REF.blf]...\n"
+           "       torvane --import-history [FILE ...] [--into FOLDER]\n"
            "       torvane --help | --version\n";
 }
 
@@ -106,6 +141,14 @@ std::string CommandLine::Help() {
            "  --simulate          use a built-in simulated battery instead of the machine's\n"
            "  --render LOG OUT    draw the battery log file LOG into the PNG picture OUT\n"
            "  --hours H           with --render: the time axis spans H hours\n"
+           "  --ref REF           with --render: draw the battery log file REF too, as the\n"
+           "                      window draws a reference log; up to three, slots 1 to 3\n"
+           "  --import-history [FILE ...]\n"
+           "                      turn the power daemon's battery history (the files named,\n"
+           "                      or every history-charge-*.dat in the history folder) into\n"
+           "                      battery logs, one for each discharge\n"
+           "  --into FOLDER       with --import-history: write the logs into FOLDER instead of\n"
+           "                      the device folder \\My Documents\\History\n"
            "  --help              show this help and exit\n"
            "  --version           show the version and exit\n"
            "\n"
@@ -118,7 +161,9 @@ std::string CommandLine::Help() {
            "                            (default /sys/class/power_supply)\n"
            "  TORVANE_TIME_SCALE        run every timer N times faster (default 1)\n"
            "  TORVANE_POWEROFF_COMMAND  what the automatic power-off runs\n"
-           "                            (default systemctl poweroff)\n";
+           "                            (default systemctl poweroff)\n"
+           "  TORVANE_HISTORY_DIR       the battery history folder --import-history reads\n"
+           "                            (default /var/lib/upower)\n";
 }
 
 std::string CommandLine::Version() {

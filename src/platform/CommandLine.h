@@ -1,32 +1,40 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace torvane {
 
 // What the command line asks for.
 struct CommandLineOptions {
     enum class Action {
-        Run,      // start the program's window
-        Render,   // draw a battery log file into a picture and end
-        Help,     // print the help text and end
-        Version,  // print the version and end
-        Error,    // the command line is wrong: print `error` and the usage, end with status 2
+        Run,            // start the program's window
+        Render,         // draw a battery log file into a picture and end
+        ImportHistory,  // turn the power daemon's battery history into battery logs and end
+        Help,           // print the help text and end
+        Version,        // print the version and end
+        Error,          // the command line is wrong: print `error` and the usage, end with status 2
     };
     Action action = Action::Run;
     bool simulate = false;  // --simulate: the built-in simulated battery
     std::string renderLog;  // --render LOG.blf OUT.png
     std::string renderOut;
-    int renderHours = 0;  // --hours H, 0 when not given
+    int renderHours = 0;                    // --hours H, 0 when not given
+    std::vector<std::string> renderRefs;    // --ref REF.blf, up to three, for slots 1 to 3
+    std::vector<std::string> historyFiles;  // --import-history FILE...; none: the daemon's own
+    std::string importInto;                 // --into FOLDER, empty when not given
     std::string error;
 };
 
-// The program's command line: --help, --version, --simulate and
-// --render LOG.blf OUT.png [--hours H]. Options are taken in order; the first one that
+// The program's command line: --help, --version, --simulate,
+// --render LOG.blf OUT.png [--hours H] [--ref REF.blf]... and
+// --import-history [FILE ...] [--into FOLDER]. Options are taken in order; the first one that
 // ends the program (help, version or an error) decides.
 class CommandLine {
 public:
     static constexpr int kMaxRenderHours = 1000;
+    static constexpr std::size_t kMaxRenderRefs = 3;  // one for each reference slot
 
     static CommandLineOptions Parse(int argc, const char* const* argv);
 

@@ -46,6 +46,7 @@ Environment Environment::FromLookup(const Lookup& lookup, const std::string& hom
     env.deviceRoot = orDefault("TORVANE_DEVICE_ROOT", env.dataHome + "/torvane/device");
     env.powerSupplyDir = orDefault("TORVANE_POWER_SUPPLY", "/sys/class/power_supply");
     env.powerOffCommand = orDefault("TORVANE_POWEROFF_COMMAND", "systemctl poweroff");
+    env.historyDir = orDefault("TORVANE_HISTORY_DIR", "/var/lib/upower");
 
     const std::string scale = get("TORVANE_TIME_SCALE");
     if (!scale.empty()) {

@@ -27,6 +27,7 @@ public:
     std::string powerSupplyDir;   // $TORVANE_POWER_SUPPLY, default /sys/class/power_supply
     int timeScale = 1;            // $TORVANE_TIME_SCALE, a whole number >= 1
     std::string powerOffCommand;  // $TORVANE_POWEROFF_COMMAND, default systemctl poweroff
+    std::string historyDir;       // $TORVANE_HISTORY_DIR, default /var/lib/upower
     std::string autostartDir;     // <config>/autostart
     std::string stateHome;        // $XDG_STATE_HOME, default ~/.local/state
     std::string stateDir;         // <state>/torvane

@@ -14,7 +14,7 @@ namespace torvane::test {
 
 ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& args,
                            const std::map<std::string, std::string>& environment,
-                           const std::string& stderrPath) {
+                           const std::string& stderrPath, const std::string& stdoutPath) {
     std::vector<std::string> argStore{program};
     argStore.insert(argStore.end(), args.begin(), args.end());
     std::vector<std::string> envStore;
@@ -47,6 +47,13 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
             ::dup2(null, 0);
             ::dup2(null, 1);
             ::close(null);
+        }
+        if (!stdoutPath.empty()) {
+            const int out = ::open(stdoutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (out >= 0) {
+                ::dup2(out, 1);
+                ::close(out);
+            }
         }
         ::execve(program.c_str(), argv.data(), envp.data());
         ::_exit(127);

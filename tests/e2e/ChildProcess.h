@@ -12,12 +12,13 @@
 namespace torvane::test {
 
 // The program run as a child process with an environment of our choosing; its standard error
-// goes to a file so a failing test can show it.
+// goes to a file so a failing test can show it, and so does its standard output when a file is
+// named for it.
 class ChildProcess {
 public:
     ChildProcess(const std::string& program, const std::vector<std::string>& args,
                  const std::map<std::string, std::string>& environment,
-                 const std::string& stderrPath);
+                 const std::string& stderrPath, const std::string& stdoutPath = "");
     ~ChildProcess();
 
     ChildProcess(const ChildProcess&) = delete;

@@ -41,6 +41,19 @@ TEST(CommandLine, RendersALogWithAnOptionalTimeScale) {
     EXPECT_EQ(render.renderHours, 0);
     EXPECT_EQ(Parse({"--hours", "12", "--render", "a", "b"}).renderHours, 12);
     EXPECT_EQ(Parse({"--render", "a", "b", "--hours=3"}).renderHours, 3);
+    EXPECT_EQ(Parse({"--ref", "r1", "--render", "a", "b", "--ref=r2"}).renderRefs,
+              (std::vector<std::string>{"r1", "r2"}));
+}
+
+TEST(CommandLine, ImportsHistoryFromTheFilesAfterItIntoAnOptionalFolder) {
+    const auto all = Parse({"--import-history"});
+    EXPECT_EQ(all.action, Action::ImportHistory);
+    EXPECT_TRUE(all.historyFiles.empty());
+    EXPECT_EQ(all.importInto, "");
+    const auto some = Parse({"--into=out", "--import-history", "a.dat", "b.dat"});
+    EXPECT_EQ(some.historyFiles, (std::vector<std::string>{"a.dat", "b.dat"}));
+    EXPECT_EQ(some.importInto, "out");
+    EXPECT_EQ(Parse({"--import-history", "a.dat", "--into", "x y"}).importInto, "x y");
 }
 
 TEST(CommandLine, MistakesAreNamed) {
@@ -59,6 +72,16 @@ TEST(CommandLine, MistakesAreNamed) {
         expectError({"--render", "a", "b", "--hours", bad}, "whole number");
     }
     expectError({"--hours", "5"}, "belongs with '--render'");
+    expectError({"--ref", "r.blf"}, "'--ref' belongs with '--render'");
+    expectError({"--render", "a", "b", "--ref"}, "'--ref' needs a log file");
+    expectError({"--render", "a", "b", "--ref", "1", "--ref", "2", "--ref", "3", "--ref", "4"},
+                "at most 3");
+    expectError({"--into", "x"}, "belongs with '--import-history'");
+    expectError({"--import-history", "--into="}, "'--into' needs a folder");
+    expectError({"--import-history", "--into", "a", "--into", "b"}, "twice");
+    expectError({"--import-history", "--render", "a", "b"}, "with '--import-history'");
+    expectError({"--render", "a", "b", "--import-history"}, "with '--render'");
+    expectError({"h.dat", "--import-history"}, "unexpected argument 'h.dat'");
     expectError({"--simulate=yes"}, "takes no value");
 }
 

@@ -26,6 +26,7 @@ TEST(Environment, DefaultsFollowTheHomeFolder) {
     EXPECT_EQ(env.stateDir, "/home/ann/.local/state/torvane");
     EXPECT_EQ(env.powerSupplyDir, "/sys/class/power_supply");
     EXPECT_EQ(env.powerOffCommand, "systemctl poweroff");
+    EXPECT_EQ(env.historyDir, "/var/lib/upower");
     EXPECT_EQ(env.timeScale, 1);
     EXPECT_TRUE(env.warnings.empty());
 
@@ -40,7 +41,8 @@ TEST(Environment, VariablesOverrideTheDefaults) {
                            {"XDG_STATE_HOME", "/state"},
                            {"TORVANE_POWER_SUPPLY", "/tmp/ps"},
                            {"TORVANE_TIME_SCALE", "60"},
-                           {"TORVANE_POWEROFF_COMMAND", "true"}});
+                           {"TORVANE_POWEROFF_COMMAND", "true"},
+                           {"TORVANE_HISTORY_DIR", "/tmp/upower"}});
     EXPECT_EQ(env.registryPath, "/cfg/torvane/registry.reg");
     EXPECT_EQ(env.deviceRoot, "/data/torvane/device");
     EXPECT_EQ(env.autostartDir, "/cfg/autostart");
@@ -48,6 +50,7 @@ TEST(Environment, VariablesOverrideTheDefaults) {
     EXPECT_EQ(env.powerSupplyDir, "/tmp/ps");
     EXPECT_EQ(env.timeScale, 60);
     EXPECT_EQ(env.powerOffCommand, "true");
+    EXPECT_EQ(env.historyDir, "/tmp/upower");
 
     const auto own = From(
         {{"HOME", "/h"}, {"TORVANE_REGISTRY", "/x/reg.reg"}, {"TORVANE_DEVICE_ROOT", "/x/dev"}});

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "history/DischargeSplitter.h"
+#include "history/IImportFolder.h"
+
+namespace torvane {
+
+struct ImportCounts {
+    std::uint64_t histories = 0;  // histories read to their end
+    std::uint64_t written = 0;
+    std::uint64_t unchanged = 0;
+    std::uint64_t failed = 0;
+    std::uint64_t noise = 0;       // runs too short or too shallow to keep
+    std::uint64_t unreadable = 0;  // damaged lines skipped
+};
+
+// Turns battery charge histories into battery logs in a folder, one log per discharge, and
+// says what it did, one line per discharge on `out`. Logs are named after the local time their
+// discharge started, "YYYY-MM-DD HHMM.blf". A file of that name with other content is never
+// replaced: the log goes under the next free name with " (2)", " (3)"..., and a log already
+// there under any of those names, byte for byte, is left alone, so importing again writes
+// nothing new.
+class HistoryImporter {
+public:
+    static constexpr int kMaxSameNames = 999;
+
+    HistoryImporter(IImportFolder& folder, std::ostream& out, std::ostream& err);
+
+    // Imports one history. False when the stream broke off before its end: the discharges that
+    // had ended before that point are kept, and the history does not count as read.
+    bool Import(std::istream& history);
+
+    const ImportCounts& Counts() const { return m_counts; }
+    // One line with every count, for after the last history.
+    std::string Summary() const;
+
+    // "YYYY-MM-DD HHMM.blf" for a start time in the local time zone, with " (n)" from n = 2.
+    static std::string LogName(std::uint64_t start, int n);
+
+private:
+    enum class Outcome { Written, Unchanged, Failed };
+    struct Placed {
+        Outcome outcome;
+        std::string path;
+        std::string error;  // for the user, when there is something to say
+    };
+    Placed Store(std::uint64_t start, const std::vector<std::uint8_t>& bytes);
+    void Place(const Discharge& discharge);
+
+    IImportFolder& m_folder;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    ImportCounts m_counts;
+    bool m_folderTried = false;
+    bool m_folderMade = false;
+    std::string m_folderError;
+};
+
+}  // namespace torvane

@@ -1,0 +1,143 @@
+#include "history/HistoryImporter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "fakes/MemoryImportFolder.h"
+#include "logfile/BatteryLogFile.h"
+
+namespace torvane::test {
+namespace {
+
+// Two discharges, a charge between them, a run too short to keep, sleep and a damaged line.
+const char* const kHistory =
+    "1700000000\t100.000\tfully-charged\n"
+    "1700000100\t99.400\tdischarging\n"
+    "1700000700\t97.000\tdischarging\n"
+    "1700003700\t90,000\tdischarging\n"
+    "1700003760\t90.000\tcharging\n"
+    "1700010000\t100.000\tfully-charged\n"
+    "1700020000\t98.000\tdischarging\n"
+    "1700020300\t95.000\tdischarging\n"
+    "17000250\n"
+    "1700030000\t80.000\tdischarging\n"
+    "1700032400\t70.000\tdischarging\n";
+
+std::vector<std::uint8_t> LogBytes(std::vector<std::pair<int, int>> samples) {
+    BatteryLog log;
+    for (const auto& [minutes, percent] : samples) {
+        log.minutes[static_cast<std::size_t>(log.count)] = minutes;
+        log.percent[static_cast<std::size_t>(log.count++)] = percent;
+    }
+    return EncodeLogFile(log);
+}
+
+class HistoryImport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (const char* tz = std::getenv("TZ")) {
+            m_oldTz = tz;
+        }
+        ::setenv("TZ", "IST-5:30", 1);  // half an hour off the hour, east of Greenwich
+        ::tzset();
+    }
+    void TearDown() override {
+        if (m_oldTz) {
+            ::setenv("TZ", m_oldTz->c_str(), 1);
+        } else {
+            ::unsetenv("TZ");
+        }
+        ::tzset();
+    }
+
+    // Imports kHistory once; what it said on out and err.
+    std::pair<std::string, std::string> Import(ImportCounts* counts = nullptr) {
+        std::ostringstream out;
+        std::ostringstream err;
+        HistoryImporter importer(folder, out, err);
+        std::istringstream in(kHistory);
+        EXPECT_TRUE(importer.Import(in));
+        out << importer.Summary() << "\n";
+        if (counts != nullptr) {
+            *counts = importer.Counts();
+        }
+        return {out.str(), err.str()};
+    }
+
+    MemoryImportFolder folder;
+    const std::vector<std::uint8_t> first = LogBytes({{0, 99}, {10, 97}, {60, 90}});
+    const std::vector<std::uint8_t> second = LogBytes({{0, 80}, {40, 70}});
+
+private:
+    std::optional<std::string> m_oldTz;
+};
+
+TEST_F(HistoryImport, OneLogForEachDischargeNamedAfterItsLocalStart) {
+    const auto [out, err] = Import();
+    EXPECT_EQ(out,
+              "2023-11-15 03:45  1:00h  99% -> 90%  written  /logs/2023-11-15 0345.blf\n"
+              "2023-11-15 12:03  0:40h  80% -> 70%  written  /logs/2023-11-15 1203.blf\n"
+              "1 history file read, 2 discharges: 2 written, 0 unchanged; skipped 1 run under "
+              "10 minutes or 3 points, 1 unreadable line\n");
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(folder.files.size(), 2u);
+    EXPECT_EQ(folder.files["2023-11-15 0345.blf"], first);
+    EXPECT_EQ(folder.files["2023-11-15 1203.blf"], second);
+}
+
+TEST_F(HistoryImport, AnotherFileOfTheSameNameIsKeptAndASecondImportWritesNothing) {
+    const std::vector<std::uint8_t> mine = LogBytes({{0, 100}, {5, 99}});
+    folder.files["2023-11-15 0345.blf"] = mine;
+    Import();
+    EXPECT_EQ(folder.files["2023-11-15 0345.blf"], mine);
+    EXPECT_EQ(folder.files["2023-11-15 0345 (2).blf"], first);
+
+    ImportCounts counts;
+    const auto [out, err] = Import(&counts);
+    EXPECT_EQ(folder.writes, 2);
+    EXPECT_EQ(counts.unchanged, 2u);
+    EXPECT_NE(out.find("90%  unchanged  /logs/2023-11-15 0345 (2).blf\n"), std::string::npos)
+        << out;
+    EXPECT_NE(out.find(": 0 written, 2 unchanged;"), std::string::npos) << out;
+}
+
+TEST_F(HistoryImport, ALogWrittenByAnotherImportMeanwhileIsNotWrittenTwice) {
+    folder.beforeCreate = [this](const std::string& name) {
+        if (name == "2023-11-15 0345.blf") {
+            folder.files[name] = first;
+        } else if (name == "2023-11-15 1203.blf") {
+            folder.files[name] = first;  // something else under the second one's name
+        }
+    };
+    ImportCounts counts;
+    Import(&counts);
+    EXPECT_EQ(counts.unchanged, 1u);
+    EXPECT_EQ(counts.written, 1u);
+    EXPECT_EQ(folder.files["2023-11-15 1203 (2).blf"], second);
+}
+
+TEST_F(HistoryImport, FailuresAreCountedAndSaidOnce) {
+    folder.makeError = "cannot make the folder /logs: a file is in the way";
+    ImportCounts counts;
+    auto [out, err] = Import(&counts);
+    EXPECT_EQ(counts.failed, 2u);
+    EXPECT_EQ(folder.makes, 1);
+    EXPECT_EQ(err, "torvane: cannot make the folder /logs: a file is in the way\n");
+    EXPECT_NE(out.find("90%  failed  /logs/2023-11-15 0345.blf\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("0 unchanged, 2 failed;"), std::string::npos) << out;
+
+    folder.makeError.reset();
+    folder.createError = "Cannot create file /logs/x";
+    std::tie(out, err) = Import(&counts);
+    EXPECT_EQ(counts.failed, 2u);
+    EXPECT_EQ(err, "torvane: Cannot create file /logs/x\ntorvane: Cannot create file /logs/x\n");
+    EXPECT_TRUE(folder.files.empty());
+}
+
+}  // namespace
+}  // namespace torvane::test
