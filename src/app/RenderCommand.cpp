@@ -123,6 +123,18 @@ int RunRenderCommand(const RenderRequest& request, IRegistry& settings, std::ost
     if (!log) {
         return 1;
     }
+    if (request.refPaths.size() > CommandLine::kMaxRenderRefs) {
+        err << "torvane: at most " << CommandLine::kMaxRenderRefs << " reference logs\n";
+        return 1;
+    }
+    std::vector<BatteryLog> refs;
+    for (const std::string& path : request.refPaths) {
+        auto ref = ReadLog(path, err);
+        if (!ref) {
+            return 1;
+        }
+        refs.push_back(*ref);
+    }
 
     NoPower power;
     NoTimers timers;
@@ -140,6 +152,9 @@ int RunRenderCommand(const RenderRequest& request, IRegistry& settings, std::ost
     dlg.InitDefaultSettings();  // lands in the read-only view only
     dlg.LoadSettings();
     dlg.m_log = *log;
+    for (std::size_t slot = 0; slot < refs.size(); ++slot) {
+        dlg.m_ref[slot] = refs[slot];
+    }
     dlg.m_strStatus = StatusAtLastSample(*log);
     if (request.hours) {
         dlg.m_nScaleHours = *request.hours;
@@ -170,7 +185,7 @@ int RunRenderProgram(const CommandLineOptions& options, const Environment& env, 
     HiveRegistry registry(env.registryPath, [](const std::string& message) {
         std::cerr << "torvane: " << message << "\n";
     });
-    RenderRequest request{options.renderLog, options.renderOut, std::nullopt};
+    RenderRequest request{options.renderLog, options.renderOut, std::nullopt, options.renderRefs};
     if (options.renderHours > 0) {
         request.hours = options.renderHours;
     }

@@ -76,6 +76,43 @@ TEST_F(Render, StoredColoursAndSwitchesAreUsedAndHoursOverrideTheScale) {
     EXPECT_TRUE(store.writeLog.empty());
 }
 
+TEST_F(Render, ReferenceLogsFillSlotsOneToThreeAndFollowTheirSwitches) {
+    store.PutDword(kSettingsKey, "InitData", 3);
+    store.PutDword(kSettingsKey, "ColorSess", 0x000000);
+    store.PutDword(kSettingsKey, "ColorRef1", 0x0000FF);  // red
+    store.PutDword(kSettingsKey, "ColorRef2", 0x00FF00);  // green
+    store.PutDword(kSettingsKey, "ColorRef3", 0xFF0000);  // blue
+    store.PutDword(kSettingsKey, "ShowRef2", 1);          // stored inverted: off
+    std::vector<std::string> refs;
+    const int curves[3][3][2] = {{{0, 100}, {120, 50}, {240, 30}},
+                                 {{0, 100}, {120, 40}, {240, 20}},
+                                 {{0, 100}, {60, 70}, {120, 60}}};
+    for (const auto& curve : curves) {
+        BatteryLog ref;
+        for (const auto& s : curve) {
+            ref.minutes[static_cast<size_t>(ref.count)] = s[0];
+            ref.percent[static_cast<size_t>(ref.count++)] = s[1];
+        }
+        refs.push_back(dir / ("ref" + std::to_string(refs.size() + 1) + ".blf"));
+        TempDir::Write(refs.back(), Bytes(EncodeLogFile(ref)));
+    }
+    ASSERT_EQ(RunRenderCommand({log, png, std::nullopt, refs}, store, err), 0) << err.str();
+    const QImage img(QString::fromStdString(png));
+    // At 7 hours: x = 31 + m x 206 / 420, y = 38 + (100 - p) x 192 / 100.
+    EXPECT_EQ(img.pixel(89, 134), 0xFFFF0000u);  // slot 1 at (120, 50)
+    EXPECT_NE(img.pixel(89, 153), 0xFF00FF00u);  // slot 2 at (120, 40): switched off
+    EXPECT_EQ(img.pixel(60, 95), 0xFF0000FFu);   // slot 3 at (60, 70)
+    // Slot 3's dashed estimation line, from (89, 114) to 0 % at minute 300, (178, 230).
+    int dashes = 0;
+    for (int y = 118; y < 228; ++y) {
+        for (int x = 90; x < 178; ++x) {
+            dashes += img.pixel(x, y) == 0xFF0000FFu;
+        }
+    }
+    EXPECT_GT(dashes, 20);
+    EXPECT_LT(dashes, 100);  // gaps: a solid line would colour about 110
+}
+
 TEST_F(Render, BadLogFilesFailWithAMessageAndNoPicture) {
     EXPECT_EQ(Run(std::nullopt, dir / "missing.blf"), 1);
     EXPECT_NE(err.str().find("Cannot open file"), std::string::npos) << err.str();
@@ -84,6 +121,11 @@ TEST_F(Render, BadLogFilesFailWithAMessageAndNoPicture) {
     TempDir::Write(version2, std::string("\x02\0\0\0\0\0\0\0", 8));
     err.str("");
     EXPECT_EQ(Run(std::nullopt, version2), 1);
+    EXPECT_NE(err.str().find("Not a valid Torvane log file"), std::string::npos) << err.str();
+
+    // A bad reference log is refused as a bad log is.
+    err.str("");
+    EXPECT_EQ(RunRenderCommand({log, png, std::nullopt, {log, version2}}, store, err), 1);
     EXPECT_NE(err.str().find("Not a valid Torvane log file"), std::string::npos) << err.str();
 
     const std::string truncated = dir / "short.blf";
