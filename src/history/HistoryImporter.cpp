@@ -1,7 +1,9 @@
 #include "history/HistoryImporter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <utility>
 
 #include "history/HistoryReader.h"
 #include "logfile/BatteryLogFile.h"
@@ -44,60 +46,123 @@ bool HistoryImporter::Import(std::istream& history) {
     DischargeSplitter splitter([this](const Discharge& discharge) { Place(discharge); });
     const HistoryReadCounts read =
         HistoryReader::Read(history, [&splitter](const HistoryRecord& r) { splitter.Add(r); });
+    if (!read.failed) {
+        splitter.Finish();
+    }
+    Flush();
     m_counts.unreadable += read.unreadable;
-    if (read.failed) {
-        m_counts.noise += splitter.NoiseRuns();
-        return false;
-    }
-    splitter.Finish();
     m_counts.noise += splitter.NoiseRuns();
-    ++m_counts.histories;
-    return true;
-}
-
-HistoryImporter::Placed HistoryImporter::Store(std::uint64_t start,
-                                               const std::vector<std::uint8_t>& bytes) {
-    using Existing = IImportFolder::Existing;
-    Placed placed{Outcome::Failed, m_folder.PathOf(LogName(start, 1)), {}};
-    if (!m_folderTried) {
-        m_folderTried = true;
-        m_folderMade = m_folder.Make(m_folderError);
-        placed.error = m_folderError;  // said once, with the first log
-    }
-    if (!m_folderMade) {
-        return placed;
-    }
-    for (int n = 1; n <= kMaxSameNames; ++n) {
-        const std::string name = LogName(start, n);
-        placed.path = m_folder.PathOf(name);
-        Existing existing = m_folder.Compare(name, bytes);
-        if (existing == Existing::Missing) {
-            switch (m_folder.Create(name, bytes, placed.error)) {
-                case IImportFolder::Created::Written:
-                    placed.outcome = Outcome::Written;
-                    return placed;
-                case IImportFolder::Created::Failed:
-                    return placed;
-                case IImportFolder::Created::Taken:
-                    // Made a moment ago, perhaps by another import of this very log.
-                    existing = m_folder.Compare(name, bytes);
-                    break;
-            }
-        }
-        if (existing == Existing::Same) {
-            placed.outcome = Outcome::Unchanged;
-            return placed;
-        }
-    }
-    placed.path = m_folder.PathOf(LogName(start, 1));
-    placed.error = "too many other files are named like " + placed.path;
-    return placed;
+    m_counts.histories += read.failed ? 0 : 1;
+    return !read.failed;
 }
 
 void HistoryImporter::Place(const Discharge& discharge) {
-    const Placed placed = Store(discharge.start, EncodeLogFile(discharge.log));
+    Entry entry;
+    entry.start = discharge.start;
+    entry.end = discharge.end;
+    entry.fromPercent = discharge.fromPercent;
+    entry.toPercent = discharge.toPercent;
+    entry.cut = discharge.cut;
+    entry.bytes = EncodeLogFile(discharge.log);
+    entry.path = m_folder.PathOf(LogName(entry.start, 1));
+    if (!m_folderTried) {
+        m_folderTried = true;
+        m_folderMade = m_folder.Make(entry.error);  // said once, with the first log
+    }
+    if (m_folderMade) {
+        Resolve(entry);
+    }
+    m_pending.push_back(std::move(entry));
+    if (m_pending.size() >= kBatch) {
+        Flush();
+    }
+}
+
+// Finds the log's name: the first one that holds it already, or the first free one, where it
+// is staged. Names holding something else are passed over.
+void HistoryImporter::Resolve(Entry& entry) {
+    for (int n = 1; n <= kMaxSameNames; ++n) {
+        const std::string name = LogName(entry.start, n);
+        entry.path = m_folder.PathOf(name);
+        switch (m_folder.Compare(name, entry.bytes)) {
+            case IImportFolder::Existing::Same:
+                entry.outcome = Outcome::Unchanged;
+                return;
+            case IImportFolder::Existing::Missing:
+                if (m_folder.Stage(name, entry.bytes, entry.staged, entry.error)) {
+                    entry.outcome = Outcome::Pending;
+                    entry.n = n;
+                }
+                return;
+            case IImportFolder::Existing::Different:
+                break;
+        }
+    }
+    entry.path = m_folder.PathOf(LogName(entry.start, 1));
+    entry.error = "too many other files are named like " + entry.path;
+}
+
+// Names a flushed staged log. A name taken since it was chosen (by a log of this same batch,
+// or by another program) is looked at again: it may hold this very log.
+void HistoryImporter::NameStaged(Entry& entry) {
+    for (int n = entry.n; n <= kMaxSameNames; ++n) {
+        const std::string name = LogName(entry.start, n);
+        entry.path = m_folder.PathOf(name);
+        switch (m_folder.Name(entry.staged, name, entry.error)) {
+            case IImportFolder::Named::Written:
+                entry.outcome = Outcome::Written;
+                return;
+            case IImportFolder::Named::Failed:
+                entry.outcome = Outcome::Failed;
+                m_folder.Discard(entry.staged);
+                return;
+            case IImportFolder::Named::Taken:
+                if (m_folder.Compare(name, entry.bytes) == IImportFolder::Existing::Same) {
+                    entry.outcome = Outcome::Unchanged;
+                    m_folder.Discard(entry.staged);
+                    return;
+                }
+                break;
+        }
+    }
+    m_folder.Discard(entry.staged);
+    entry.outcome = Outcome::Failed;
+    entry.path = m_folder.PathOf(LogName(entry.start, 1));
+    entry.error = "too many other files are named like " + entry.path;
+}
+
+void HistoryImporter::Flush() {
+    const bool anyStaged = std::any_of(m_pending.begin(), m_pending.end(), [](const Entry& e) {
+        return e.outcome == Outcome::Pending;
+    });
+    std::string flushError;
+    const bool flushed = !anyStaged || m_folder.Flush(flushError);
+    bool anyWritten = false;
+    for (Entry& entry : m_pending) {
+        if (entry.outcome != Outcome::Pending) {
+            continue;
+        }
+        if (!flushed) {
+            entry.outcome = Outcome::Failed;
+            entry.error = std::exchange(flushError, "");  // said once, with the first log
+            m_folder.Discard(entry.staged);
+            continue;
+        }
+        NameStaged(entry);
+        anyWritten = anyWritten || entry.outcome == Outcome::Written;
+    }
+    if (anyWritten) {
+        m_folder.Sync();
+    }
+    for (const Entry& entry : m_pending) {
+        Report(entry);
+    }
+    m_pending.clear();
+}
+
+void HistoryImporter::Report(const Entry& entry) {
     const char* status = "failed";
-    switch (placed.outcome) {
+    switch (entry.outcome) {
         case Outcome::Written:
             ++m_counts.written;
             status = "written";
@@ -106,24 +171,25 @@ void HistoryImporter::Place(const Discharge& discharge) {
             ++m_counts.unchanged;
             status = "unchanged";
             break;
+        case Outcome::Pending:
         case Outcome::Failed:
             ++m_counts.failed;
             break;
     }
-    if (!placed.error.empty()) {
-        m_err << "torvane: " << placed.error << "\n";
+    if (!entry.error.empty()) {
+        m_err << "torvane: " << entry.error << "\n";
     }
 
-    const std::tm start = LocalTime(discharge.start);
-    const std::uint64_t minutes = (discharge.end - discharge.start) / 60;
+    const std::tm start = LocalTime(entry.start);
+    const std::uint64_t minutes = (entry.end - entry.start) / 60;
     char line[128];
     std::snprintf(line, sizeof line, "%04d-%02d-%02d %02d:%02d  %llu:%.2lluh  %d%% -> %d%%  ",
                   start.tm_year + 1900, start.tm_mon + 1, start.tm_mday, start.tm_hour,
                   start.tm_min, static_cast<unsigned long long>(minutes / 60),
-                  static_cast<unsigned long long>(minutes % 60), discharge.fromPercent,
-                  discharge.toPercent);
-    m_out << line << status << "  " << placed.path;
-    if (discharge.cut) {
+                  static_cast<unsigned long long>(minutes % 60), entry.fromPercent,
+                  entry.toPercent);
+    m_out << line << status << "  " << entry.path;
+    if (entry.cut) {
         m_out << "  (the first " << BatteryLog::kCapacity << " samples)";
     }
     m_out << "\n";

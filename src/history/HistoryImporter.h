@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <ostream>
@@ -24,11 +25,12 @@ struct ImportCounts {
 // says what it did, one line per discharge on `out`. Logs are named after the local time their
 // discharge started, "YYYY-MM-DD HHMM.blf". A file of that name with other content is never
 // replaced: the log goes under the next free name with " (2)", " (3)"..., and a log already
-// there under any of those names, byte for byte, is left alone, so importing again writes
-// nothing new.
+// there under one of those names before a free one, byte for byte, is left alone, so importing
+// again writes nothing new. New logs reach the disk in batches, one flush for each batch.
 class HistoryImporter {
 public:
     static constexpr int kMaxSameNames = 999;
+    static constexpr std::size_t kBatch = 64;
 
     HistoryImporter(IImportFolder& folder, std::ostream& out, std::ostream& err);
 
@@ -44,22 +46,34 @@ public:
     static std::string LogName(std::uint64_t start, int n);
 
 private:
-    enum class Outcome { Written, Unchanged, Failed };
-    struct Placed {
-        Outcome outcome;
+    enum class Outcome { Pending, Written, Unchanged, Failed };
+    struct Entry {
+        std::uint64_t start = 0;
+        std::uint64_t end = 0;
+        std::int32_t fromPercent = 0;
+        std::int32_t toPercent = 0;
+        bool cut = false;
+        std::vector<std::uint8_t> bytes;
+        Outcome outcome = Outcome::Failed;
         std::string path;
-        std::string error;  // for the user, when there is something to say
+        std::string error;   // for the user, when there is something to say
+        std::string staged;  // the staged log while it waits for its name
+        int n = 1;           // the first name it may take
     };
-    Placed Store(std::uint64_t start, const std::vector<std::uint8_t>& bytes);
+
     void Place(const Discharge& discharge);
+    void Resolve(Entry& entry);
+    void NameStaged(Entry& entry);
+    void Flush();
+    void Report(const Entry& entry);
 
     IImportFolder& m_folder;
     std::ostream& m_out;
     std::ostream& m_err;
     ImportCounts m_counts;
+    std::vector<Entry> m_pending;
     bool m_folderTried = false;
     bool m_folderMade = false;
-    std::string m_folderError;
 };
 
 }  // namespace torvane

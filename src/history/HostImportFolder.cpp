@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -11,6 +12,26 @@
 #include "platform/MakeFolders.h"
 
 namespace torvane {
+
+namespace {
+
+bool SyncPath(const std::string& path, int flags) {
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+}  // namespace
+
+HostImportFolder::~HostImportFolder() {
+    for (const std::string& staged : m_staged) {
+        ::unlink(staged.c_str());
+    }
+}
 
 bool HostImportFolder::Make(std::string& error) {
     if (MakeFolders(m_path)) {
@@ -55,23 +76,59 @@ IImportFolder::Existing HostImportFolder::Compare(const std::string& name,
                : Existing::Different;
 }
 
-IImportFolder::Created HostImportFolder::Create(const std::string& name,
-                                                const std::vector<std::uint8_t>& bytes,
-                                                std::string& error) {
+bool HostImportFolder::Stage(const std::string& name, const std::vector<std::uint8_t>& bytes,
+                             std::string& staged, std::string& error) {
     const std::string path = PathOf(name);
-    switch (AtomicFile::CreateNew(path, bytes)) {
+    if (AtomicFile::WriteTemporary(path, bytes, staged) != FileWriteResult::Ok) {
+        error = "Cannot create file " + path;
+        return false;
+    }
+    m_staged.push_back(staged);
+    return true;
+}
+
+bool HostImportFolder::Flush(std::string& error) {
+    const int fd = ::open(m_path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        const bool flushed = ::syncfs(fd) == 0;
+        ::close(fd);
+        if (flushed) {
+            return true;
+        }
+    }
+    // Where the whole file system cannot be flushed, or reports a fault, each log is.
+    for (const std::string& staged : m_staged) {
+        if (!SyncPath(staged, O_RDONLY)) {
+            error = "cannot write to the disk in " + m_path + ": " + std::strerror(errno);
+            return false;
+        }
+    }
+    return true;
+}
+
+IImportFolder::Named HostImportFolder::Name(const std::string& staged, const std::string& name,
+                                            std::string& error) {
+    const std::string path = PathOf(name);
+    switch (AtomicFile::NameNew(staged, path)) {
         case NewFileResult::Created:
-            return Created::Written;
+            m_staged.erase(std::remove(m_staged.begin(), m_staged.end(), staged), m_staged.end());
+            return Named::Written;
         case NewFileResult::Exists:
-            return Created::Taken;
-        case NewFileResult::CannotCreate:
-            error = "Cannot create file " + path;
-            return Created::Failed;
-        case NewFileResult::WriteFailed:
+            return Named::Taken;
+        case NewFileResult::Failed:
             break;
     }
-    error = "Cannot write file " + path;
-    return Created::Failed;
+    error = "Cannot create file " + path;
+    return Named::Failed;
+}
+
+void HostImportFolder::Discard(const std::string& staged) {
+    ::unlink(staged.c_str());
+    m_staged.erase(std::remove(m_staged.begin(), m_staged.end(), staged), m_staged.end());
+}
+
+void HostImportFolder::Sync() {
+    SyncPath(m_path, O_RDONLY | O_DIRECTORY);
 }
 
 std::string HostImportFolder::PathOf(const std::string& name) const {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "history/IImportFolder.h"
 
 namespace torvane {
@@ -8,16 +11,26 @@ namespace torvane {
 class HostImportFolder : public IImportFolder {
 public:
     explicit HostImportFolder(std::string hostPath) : m_path(std::move(hostPath)) {}
+    // Removes staged logs that were never named.
+    ~HostImportFolder() override;
+    HostImportFolder(const HostImportFolder&) = delete;
+    HostImportFolder& operator=(const HostImportFolder&) = delete;
 
     bool Make(std::string& error) override;
     // Reads no more of an existing file than the bytes it is compared with, and one more.
     Existing Compare(const std::string& name, const std::vector<std::uint8_t>& bytes) override;
-    Created Create(const std::string& name, const std::vector<std::uint8_t>& bytes,
-                   std::string& error) override;
+    bool Stage(const std::string& name, const std::vector<std::uint8_t>& bytes, std::string& staged,
+               std::string& error) override;
+    // One flush of the file system for every staged log, instead of one each.
+    bool Flush(std::string& error) override;
+    Named Name(const std::string& staged, const std::string& name, std::string& error) override;
+    void Discard(const std::string& staged) override;
+    void Sync() override;
     std::string PathOf(const std::string& name) const override;
 
 private:
     std::string m_path;
+    std::vector<std::string> m_staged;  // host paths of the hidden files
 };
 
 }  // namespace torvane

@@ -161,43 +161,46 @@ FileWriteResult AtomicFile::Replace(const std::string& hostPath, const void* dat
     return FileWriteResult::Ok;
 }
 
-NewFileResult AtomicFile::CreateNew(const std::string& hostPath,
-                                    const std::vector<std::uint8_t>& bytes) {
-    const std::string folder = FolderOf(hostPath);
-    std::string temp;
-    const int raw = CreateTemporary(folder, hostPath, temp);
+FileWriteResult AtomicFile::WriteTemporary(const std::string& hostPath,
+                                           const std::vector<std::uint8_t>& bytes,
+                                           std::string& tempPath) {
+    const int raw = CreateTemporary(FolderOf(hostPath), hostPath, tempPath);
     if (raw < 0) {
-        return NewFileResult::CannotCreate;
+        return FileWriteResult::CannotCreate;
     }
     Fd fd(raw);
-    const bool written = WriteAll(fd.Get(), bytes.data(), bytes.size()) && ::fsync(fd.Get()) == 0;
+    const bool written = WriteAll(fd.Get(), bytes.data(), bytes.size());
     if (!fd.Close() || !written) {
-        ::unlink(temp.c_str());
-        return NewFileResult::WriteFailed;
+        ::unlink(tempPath.c_str());
+        return FileWriteResult::WriteFailed;
     }
-    // The new name appears whole or not at all, and never in place of a file that is there.
-    int moved = ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, hostPath.c_str(), RENAME_NOREPLACE);
+    return FileWriteResult::Ok;
+}
+
+NewFileResult AtomicFile::NameNew(const std::string& tempPath, const std::string& hostPath) {
+    int moved =
+        ::renameat2(AT_FDCWD, tempPath.c_str(), AT_FDCWD, hostPath.c_str(), RENAME_NOREPLACE);
     int error = moved == 0 ? 0 : errno;
     if (moved != 0 && error != EEXIST) {
         // A file system without that kind of rename: a hard link refuses an existing name too,
         // and where there are no links either, the name is looked at just before the rename.
-        moved = ::link(temp.c_str(), hostPath.c_str());
+        moved = ::link(tempPath.c_str(), hostPath.c_str());
         error = moved == 0 ? 0 : errno;
-        if (moved != 0 && error != EEXIST) {
+        if (moved == 0) {
+            ::unlink(tempPath.c_str());
+        } else if (error != EEXIST) {
             struct stat st {};
             if (::lstat(hostPath.c_str(), &st) == 0) {
                 error = EEXIST;
             } else {
-                moved = ::rename(temp.c_str(), hostPath.c_str());
+                moved = ::rename(tempPath.c_str(), hostPath.c_str());
                 error = moved == 0 ? 0 : errno;
             }
         }
     }
-    ::unlink(temp.c_str());  // gone after a rename; after a link the new name holds the content
     if (moved != 0) {
-        return error == EEXIST ? NewFileResult::Exists : NewFileResult::WriteFailed;
+        return error == EEXIST ? NewFileResult::Exists : NewFileResult::Failed;
     }
-    SyncFolder(folder);
     return NewFileResult::Created;
 }
 

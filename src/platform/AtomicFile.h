@@ -11,9 +11,8 @@ namespace torvane {
 
 enum class NewFileResult {
     Created,
-    Exists,        // a file of that name is there; it is left as it was
-    CannotCreate,  // the temporary file could not be created
-    WriteFailed,   // writing, flushing or naming the new file failed; nothing is left behind
+    Exists,  // a file of that name is there; both are left as they were
+    Failed,  // the name could not be given; the temporary file is left as it was
 };
 
 // Whole-file reads and crash-safe replacement of files on the host's file system.
@@ -33,10 +32,16 @@ public:
         return Replace(hostPath, bytes.data(), bytes.size());
     }
 
-    // Writes a file under a name that is not taken yet, as Replace does, but never in place of
-    // an existing file (or folder or link) of that name, even one made a moment before.
-    static NewFileResult CreateNew(const std::string& hostPath,
-                                   const std::vector<std::uint8_t>& bytes);
+    // Writing a file under a name not taken yet, in two halves, so that many files can be
+    // flushed to disk at once in between. The first half writes the bytes into a fresh hidden
+    // file beside `hostPath`, not yet flushed, and gives its path in `tempPath`.
+    static FileWriteResult WriteTemporary(const std::string& hostPath,
+                                          const std::vector<std::uint8_t>& bytes,
+                                          std::string& tempPath);
+    // The second half, once the temporary file is on disk: it takes the name `hostPath`, but
+    // never in place of an existing file (or folder or link) of that name, even one made a
+    // moment before; then it is left as it was.
+    static NewFileResult NameNew(const std::string& tempPath, const std::string& hostPath);
 };
 
 }  // namespace torvane

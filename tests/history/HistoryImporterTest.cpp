@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "fakes/MemoryImportFolder.h"
 #include "logfile/BatteryLogFile.h"
@@ -88,6 +90,9 @@ TEST_F(HistoryImport, OneLogForEachDischargeNamedAfterItsLocalStart) {
     EXPECT_EQ(folder.files.size(), 2u);
     EXPECT_EQ(folder.files["2023-11-15 0345.blf"], first);
     EXPECT_EQ(folder.files["2023-11-15 1203.blf"], second);
+    EXPECT_EQ(folder.flushes, 1);  // both logs reach the disk with one flush
+    EXPECT_EQ(folder.syncs, 1);
+    EXPECT_TRUE(folder.staged.empty());
 }
 
 TEST_F(HistoryImport, AnotherFileOfTheSameNameIsKeptAndASecondImportWritesNothing) {
@@ -106,10 +111,10 @@ TEST_F(HistoryImport, AnotherFileOfTheSameNameIsKeptAndASecondImportWritesNothin
     EXPECT_NE(out.find(": 0 written, 2 unchanged;"), std::string::npos) << out;
 }
 
-TEST_F(HistoryImport, ALogWrittenByAnotherImportMeanwhileIsNotWrittenTwice) {
-    folder.beforeCreate = [this](const std::string& name) {
+TEST_F(HistoryImport, NamesTakenMeanwhileOrInTheSameBatchAreLookedAtAgain) {
+    folder.beforeName = [this](const std::string& name) {
         if (name == "2023-11-15 0345.blf") {
-            folder.files[name] = first;
+            folder.files[name] = first;  // another import of the same history
         } else if (name == "2023-11-15 1203.blf") {
             folder.files[name] = first;  // something else under the second one's name
         }
@@ -119,6 +124,47 @@ TEST_F(HistoryImport, ALogWrittenByAnotherImportMeanwhileIsNotWrittenTwice) {
     EXPECT_EQ(counts.unchanged, 1u);
     EXPECT_EQ(counts.written, 1u);
     EXPECT_EQ(folder.files["2023-11-15 1203 (2).blf"], second);
+    EXPECT_TRUE(folder.staged.empty());
+
+    // The clock set back twice: three runs start in one minute, the last a repeat of the first.
+    const std::string steps =
+        "1700000100\t90.000\tdischarging\n1700000700\t80.000\tdischarging\n"
+        "1700000110\t70.000\tdischarging\n1700000710\t60.000\tdischarging\n"
+        "1700000100\t90.000\tdischarging\n1700000700\t80.000\tdischarging\n";
+    MemoryImportFolder fresh;
+    std::ostringstream out;
+    std::ostringstream err;
+    HistoryImporter importer(fresh, out, err);
+    std::istringstream in(steps);
+    ASSERT_TRUE(importer.Import(in));
+    EXPECT_EQ(out.str(),
+              "2023-11-15 03:45  0:10h  90% -> 80%  written  /logs/2023-11-15 0345.blf\n"
+              "2023-11-15 03:45  0:10h  70% -> 60%  written  /logs/2023-11-15 0345 (2).blf\n"
+              "2023-11-15 03:45  0:10h  90% -> 80%  unchanged  /logs/2023-11-15 0345.blf\n");
+    EXPECT_EQ(fresh.files.size(), 2u);
+    EXPECT_TRUE(fresh.staged.empty());
+}
+
+TEST_F(HistoryImport, ManyDischargesReachTheDiskInBatchesInTheirOrder) {
+    std::string history;
+    const int runs = static_cast<int>(HistoryImporter::kBatch) + 6;
+    for (int i = 0; i < runs; ++i) {
+        const long t = 1700000000L + i * 86400L;  // one a day, at the same time
+        history += std::to_string(t) + "\t90.000\tdischarging\n" + std::to_string(t + 600) +
+                   "\t80.000\tdischarging\n" + std::to_string(t + 601) + "\t80.000\tcharging\n";
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    HistoryImporter importer(folder, out, err);
+    std::istringstream in(history);
+    ASSERT_TRUE(importer.Import(in));
+    EXPECT_EQ(importer.Counts().written, static_cast<std::uint64_t>(runs));
+    EXPECT_EQ(folder.flushes, 2);
+    const std::string text = out.str();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), runs);
+    EXPECT_EQ(text.find("2023-11-15 03:43  0:10h"), 0u);
+    EXPECT_NE(text.rfind("2024-01-23 03:43  0:10h  90% -> 80%  written"), std::string::npos)
+        << text;
 }
 
 TEST_F(HistoryImport, FailuresAreCountedAndSaidOnce) {
@@ -131,12 +177,30 @@ TEST_F(HistoryImport, FailuresAreCountedAndSaidOnce) {
     EXPECT_NE(out.find("90%  failed  /logs/2023-11-15 0345.blf\n"), std::string::npos) << out;
     EXPECT_NE(out.find("0 unchanged, 2 failed;"), std::string::npos) << out;
 
+    // A failure at any later step loses no staged log and is said with each log it hits,
+    // except a failed flush, which is said once.
     folder.makeError.reset();
-    folder.createError = "Cannot create file /logs/x";
+    folder.stageError = "Cannot create file";
     std::tie(out, err) = Import(&counts);
     EXPECT_EQ(counts.failed, 2u);
-    EXPECT_EQ(err, "torvane: Cannot create file /logs/x\ntorvane: Cannot create file /logs/x\n");
+    EXPECT_EQ(err,
+              "torvane: Cannot create file 2023-11-15 0345.blf\n"
+              "torvane: Cannot create file 2023-11-15 1203.blf\n");
+
+    folder.stageError.reset();
+    folder.flushError = "cannot write to the disk in /logs: Input/output error";
+    std::tie(out, err) = Import(&counts);
+    EXPECT_EQ(counts.failed, 2u);
+    EXPECT_EQ(err, "torvane: cannot write to the disk in /logs: Input/output error\n");
+
+    folder.flushError.reset();
+    folder.nameError = "Cannot create file";
+    std::tie(out, err) = Import(&counts);
+    EXPECT_EQ(counts.failed, 2u);
+    EXPECT_NE(err.find("Cannot create file 2023-11-15 1203.blf\n"), std::string::npos) << err;
     EXPECT_TRUE(folder.files.empty());
+    EXPECT_TRUE(folder.staged.empty());
+    EXPECT_EQ(folder.syncs, 0);
 }
 
 }  // namespace
