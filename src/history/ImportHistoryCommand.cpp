@@ -37,8 +37,7 @@ std::optional<std::vector<std::string>> ChargeHistoriesIn(const std::string& fol
     std::error_code ec;
     std::vector<std::string> found;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code typeError;
-        if (IsChargeHistoryName(it->path().filename().string()) && !it->is_directory(typeError)) {
+        if (IsChargeHistoryName(it->path().filename().string())) {
             found.push_back(it->path().string());
         }
     }

@@ -171,7 +171,7 @@ TEST_F(ImportHistory, TwoBatteriesGiveTheirDischargesAsLogsAndASecondImportWrite
 TEST_F(ImportHistory, WithoutAHistoryItSaysWhyInOneLine) {
     TempDir::Write(dir / "empty/notes.txt", "");
     TempDir::Write(dir / "file", "");
-    std::filesystem::create_directories(dir / "upower/history-charge-DIR.dat");
+    std::filesystem::create_directories(dir / "other/history-charge-DIR.dat");
     struct Case {
         std::vector<std::string> args;
         std::string historyDir;
@@ -182,7 +182,7 @@ TEST_F(ImportHistory, WithoutAHistoryItSaysWhyInOneLine) {
     const Case cases[] = {
         {{}, dir / "empty", 1, "no battery history in "},
         {{}, dir / "none", 1, "cannot read the battery history folder"},
-        {{missing, dir / "upower/history-charge-DIR.dat"},
+        {{missing, dir / "other/history-charge-DIR.dat"},
          "",
          1,
          "no battery history could be read: cannot read " + missing +
