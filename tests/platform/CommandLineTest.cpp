@@ -80,7 +80,6 @@ TEST(CommandLine, MistakesAreNamed) {
     expectError({"--import-history", "--into="}, "'--into' needs a folder");
     expectError({"--import-history", "--into", "a", "--into", "b"}, "twice");
     expectError({"--import-history", "--render", "a", "b"}, "with '--import-history'");
-    expectError({"--render", "a", "b", "--import-history"}, "with '--render'");
     expectError({"h.dat", "--import-history"}, "unexpected argument 'h.dat'");
     expectError({"--simulate=yes"}, "takes no value");
 }
