@@ -23,7 +23,7 @@ png_size() {
     echo "$(((b[0] << 24) | (b[1] << 16) | (b[2] << 8) | b[3]))x$(((b[4] << 24) | (b[5] << 16) | (b[6] << 8) | b[7]))"
 }
 
-cmake --build "$build" --target torvane torvane_data >/dev/null
+cmake --build "$build" --target torvane torvane_data
 version=$("$build/torvane" --version)
 version=${version#Torvane }
 
