@@ -11,6 +11,11 @@ if(TORVANE_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
                         -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
+else()
+    # Hardened as Debian builds its packages: checked string and memory functions where the
+    # optimiser can check them, a stack protector, relocations read-only and bound at start.
+    add_compile_options(-fstack-protector-strong $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+    add_link_options(LINKER:-z,relro LINKER:-z,now)
 endif()
 
 # A plain C++ library made of every source in the given folder (behaviour lives here).

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh build
 cmake --preset default -DTORVANE_BUILD_TESTS=OFF -DTORVANE_BUILD_BENCH=OFF >/dev/null
-cmake --build --preset default --target torvane
+cmake --build --preset default --target torvane torvane_data
 TORVANE_TIME_SCALE="${TORVANE_TIME_SCALE:-60}" exec ./build/torvane --simulate "$@"

@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds everything and runs every test: the normal build, the same
-# tests under the address and undefined-behaviour sanitizers, and the formatting check.
+# Installs what is needed, builds everything and runs every test: the normal build, the
+# install and package checks, the same tests under the address and undefined-behaviour
+# sanitizers, and the formatting check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh build test
 
 echo "== Build and test"
 cmake --preset default -DTORVANE_BUILD_TESTS=ON >/dev/null
 cmake --build --preset default
 ctest --preset default
+
+echo "== Install and package"
+bash scripts/check-install.sh
 
 echo "== Build and test under sanitizers"
 cmake --preset asan >/dev/null

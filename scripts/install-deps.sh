@@ -1,21 +1,49 @@
 #!/usr/bin/env bash
-# Installs what Torvane needs to build, run and test on Debian 12. Quick when all is present.
+# Installs the Debian 12 packages that Torvane needs, by purpose:
+#   build        compile the program and the files it installs (menu entry, icons, manual)
+#   test         build and run the tests, the formatting check and the install and package
+#                checks (validators, lintian)
+#   screenshots  look at the window under Xvfb by hand (no test needs these)
+#   fuzz         the libFuzzer build with clang (fuzz/README.md)
+# With no argument: build and test. Quick when everything is present. As root it installs what
+# is missing; as anyone else it prints the apt-get line to run and fails.
 set -euo pipefail
 
-packages=(
-    git cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev librsvg2-bin)
+test=(
+    git clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang clang-format libclang-rt-14-dev
-    xvfb xauth imagemagick xdotool fonts-dejavu-core
+    fonts-dejavu-core  # the face the text drawing tests measure
+    dbus-daemon        # the private system bus of the login manager test
+    desktop-file-utils appstream groff-base dpkg-dev lintian
 )
+screenshots=(xvfb xauth imagemagick xdotool x11-utils)
+fuzz=(clang libclang-rt-14-dev)
+
+groups=("$@")
+if [ ${#groups[@]} -eq 0 ]; then
+    groups=(build test)
+fi
+packages=()
+for group in "${groups[@]}"; do
+    case "$group" in
+        build) packages+=("${build[@]}") ;;
+        test) packages+=("${test[@]}") ;;
+        screenshots) packages+=("${screenshots[@]}") ;;
+        fuzz) packages+=("${fuzz[@]}") ;;
+        *)
+            echo "usage: install-deps.sh [build] [test] [screenshots] [fuzz]" >&2
+            exit 2
+            ;;
+    esac
+done
 
 # One query for all packages; anything not reported as installed is missing.
 installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null |
             awk '$NF == "installed" { print $1 }' || true)
 missing=()
 for p in "${packages[@]}"; do
-    if ! grep -qx "$p" <<<"$installed"; then
+    if ! grep -qx -- "$p" <<<"$installed"; then
         missing+=("$p")
     fi
 done
@@ -25,7 +53,9 @@ if [ ${#missing[@]} -eq 0 ]; then
 fi
 
 if [ "$(id -u)" -ne 0 ]; then
-    echo "install-deps: run as root to install: ${missing[*]}" >&2
+    echo "install-deps: these packages are missing: ${missing[*]}" >&2
+    echo "install-deps: as root, run:" >&2
+    echo "apt-get install --no-install-recommends ${missing[*]}" >&2
     exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive

@@ -12,6 +12,7 @@
 
 #include "app/ClientAreaView.h"
 #include "app/DialogUnits.h"
+#include "platform/qt/ProgramIcon.h"
 #include "session/CDlgMain.h"
 
 // The pictures are compiled into a static library, whose resources must be registered by name.
@@ -24,7 +25,7 @@ namespace torvane {
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     RegisterPictures();
     setWindowTitle(QStringLiteral("Torvane"));
-    setWindowIcon(QIcon(QStringLiteral(":/torvane/icon.png")));
+    setWindowIcon(ProgramIcon());
 
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(0, 0, 0, 0);

@@ -15,6 +15,7 @@
 #include "app/QuitSignals.h"
 #include "app/RenderCommand.h"
 #include "options/CDlgOptions.h"
+#include "platform/ApplicationId.h"
 #include "platform/DevicePaths.h"
 #include "platform/DisplayCheck.h"
 #include "platform/HiveRegistry.h"
@@ -79,6 +80,9 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Torvane"));
+    // The desktop matches the window and the tray icon to the installed menu entry by this.
+    QGuiApplication::setDesktopFileName(
+        QString::fromLatin1(kApplicationId.data(), static_cast<qsizetype>(kApplicationId.size())));
     QApplication::setQuitOnLastWindowClosed(false);  // the window's owner decides when to end
 
     QtTimers timers(env.timeScale);

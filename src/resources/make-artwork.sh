@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Draws Torvane's pictures with ImageMagick: the 239 x 32 banner (the name beside a small battery
-# under a magnifying glass), the 32 x 32 page picture and the program icon. The PNGs are
-# committed; run this again only to change the artwork.
+# under a magnifying glass) and the 32 x 32 page picture; and renders the built-in program icon
+# from the drawing the icon theme gets, data/com.quillmark.Torvane.svg, with rsvg-convert. The
+# PNGs are committed; run this again only to change the artwork.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -33,7 +34,8 @@ convert -size 239x32 gradient:'#e8f1f8'-'#a8c8e0' \
 emblem white /tmp/torvane-page.png
 convert /tmp/torvane-page.png -alpha off -define png:color-type=2 PNG24:page.png
 
-# Program icon: the emblem on a transparent background, at 64 x 64 for sharp scaling.
-convert /tmp/torvane-emblem.png -filter point -resize 64x64 PNG32:icon.png
+# Program icon, for when the icon theme has none: the same drawing as the installed icon.
+rsvg-convert --width=64 --height=64 --format=png --output=icon.png \
+    ../../data/com.quillmark.Torvane.svg
 
 rm -f /tmp/torvane-emblem.png /tmp/torvane-page.png

@@ -3,6 +3,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/ApplicationId.h"
+
 namespace torvane {
 
 namespace {
@@ -111,11 +113,12 @@ std::optional<std::string> StartupShortcut::DesktopEntry(const std::string& prog
     if (!exec) {
         return std::nullopt;
     }
+    // The same icon as the installed menu entry.
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Torvane\n"
            "Exec=" +
-           *exec + "\n";
+           *exec + "\nIcon=" + std::string(kApplicationId) + "\n";
 }
 
 bool StartupShortcut::Create() {

@@ -9,7 +9,7 @@
 namespace torvane {
 
 // The start-up shortcut: a desktop entry named "Torvane.desktop" in the folder whose entries the
-// desktop starts at log-in, pointing at the program's own file.
+// desktop starts at log-in, pointing at the program's own file and showing the program's icon.
 class StartupShortcut {
 public:
     // `programPath` is the program's own full file name.

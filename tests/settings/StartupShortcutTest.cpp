@@ -88,7 +88,8 @@ TEST(StartupShortcutEntry, PlainPathIsQuotedAsIs) {
               "[Desktop Entry]\n"
               "Type=Application\n"
               "Name=Torvane\n"
-              "Exec=\"/usr/local/bin/torvane\"\n");
+              "Exec=\"/usr/local/bin/torvane\"\n"
+              "Icon=com.quillmark.Torvane\n");
 }
 
 TEST(StartupShortcutEntry, EscapesFollowTheDesktopEntryRules) {

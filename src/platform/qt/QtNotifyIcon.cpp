@@ -1,7 +1,8 @@
 #include "platform/qt/QtNotifyIcon.h"
 
-#include <QIcon>
 #include <QSystemTrayIcon>
+
+#include "platform/qt/ProgramIcon.h"
 
 namespace torvane {
 
@@ -13,7 +14,7 @@ void QtNotifyIcon::Add() {
     if (m_icon || !QSystemTrayIcon::isSystemTrayAvailable()) {
         return;
     }
-    m_icon = std::make_unique<QSystemTrayIcon>(QIcon(QStringLiteral(":/torvane/icon.png")));
+    m_icon = std::make_unique<QSystemTrayIcon>(ProgramIcon());
     m_icon->setToolTip(QStringLiteral("Torvane"));
     QObject::connect(m_icon.get(), &QSystemTrayIcon::activated,
                      [this](QSystemTrayIcon::ActivationReason reason) {

@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "fakes/MissingComponent.h"
 #include "platform/LogindSuspendInhibitor.h"
 
 namespace torvane {
@@ -136,7 +137,7 @@ protected:
     }
     void SetUp() override {
         if (address.isEmpty()) {
-            GTEST_SKIP() << "dbus-daemon is not available";
+            TORVANE_SKIP_WITHOUT("dbus-daemon");
         }
         std::lock_guard<std::mutex> lock(logind.mutex);
         logind.calls.clear();

@@ -1,0 +1,21 @@
+#include "platform/qt/ProgramIcon.h"
+
+#include <QString>
+
+#include "platform/ApplicationId.h"
+
+// The artwork is compiled into a static library, whose resources must be registered by name.
+static void RegisterArtwork() {
+    Q_INIT_RESOURCE(torvane);
+}
+
+namespace torvane {
+
+QIcon ProgramIcon() {
+    RegisterArtwork();
+    const QString id =
+        QString::fromLatin1(kApplicationId.data(), static_cast<qsizetype>(kApplicationId.size()));
+    return QIcon::fromTheme(id, QIcon(QStringLiteral(":/torvane/icon.png")));
+}
+
+}  // namespace torvane
