@@ -7,8 +7,8 @@
 
 namespace torvane::test {
 
-// True when every real component a test uses must be there (CI sets TORVANE_REQUIRE_ALL=1),
-// so a test that cannot find one fails instead of passing by skipping.
+// True when every real component a test uses must be there (the README's test command sets
+// TORVANE_REQUIRE_ALL=1), so a test that cannot find one fails instead of passing by skipping.
 inline bool AllComponentsRequired() {
     const char* value = std::getenv("TORVANE_REQUIRE_ALL");
     return value != nullptr && *value != '\0' && std::strcmp(value, "0") != 0;
