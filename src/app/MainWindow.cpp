@@ -108,14 +108,14 @@ void MainWindow::PostQuit(int exitCode) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Closing the window ends the program, but never leaves a session's power settings behind.
+    // The window goes only when the program ends, which its owner decides: it asks first when
+    // a session or the countdown would be cancelled.
     event->ignore();
     if (m_dlg == nullptr) {
         PostQuit(0);
         return;
     }
-    m_dlg->EndActiveBeforeQuit();
-    PostQuit(0);
+    m_dlg->OnClose();
 }
 
 }  // namespace torvane

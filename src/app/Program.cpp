@@ -21,13 +21,13 @@
 #include "platform/HiveRegistry.h"
 #include "platform/HostFileStore.h"
 #include "platform/LogindSuspendInhibitor.h"
-#include "platform/ScaledClock.h"
 #include "platform/SimulatedBattery.h"
 #include "platform/SuspendTimeoutJournalFile.h"
 #include "platform/SysfsPowerStatus.h"
 #include "platform/XdgAutostartFolder.h"
 #include "platform/qt/QtLoginManager.h"
-#include "platform/qt/QtPowerOffKey.h"
+#include "platform/qt/QtMessageBox.h"
+#include "platform/qt/QtPowerOffCommand.h"
 #include "platform/qt/QtTimers.h"
 #include "session/CDlgMain.h"
 #include "settings/StartupShortcut.h"
@@ -86,20 +86,28 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
     QApplication::setQuitOnLastWindowClosed(false);  // the window's owner decides when to end
 
     QtTimers timers(env.timeScale);
-    ScaledClock clock(env.timeScale);
+    // A failed power-off is told in a box over the window, once the window exists; from the
+    // event loop, so the process that ended is not held up by it.
+    std::function<void(const std::string&)> tellPowerOffFailure;
+    QtPowerOffCommand powerOffCommand(env.powerOffCommand,
+                                      [&timers, &tellPowerOffFailure](const std::string& message) {
+                                          Warn(message);
+                                          timers.Post([&tellPowerOffFailure, message] {
+                                              if (tellPowerOffFailure) {
+                                                  tellPowerOffFailure(message);
+                                              }
+                                          });
+                                      });
     std::unique_ptr<IPowerStatus> power;
     std::function<void()> powerOff;
     if (options.simulate) {
-        power = std::make_unique<SimulatedBattery>([&clock] { return clock.NowMs(); });
+        // The simulated battery runs on the timers' clock.
+        power = std::make_unique<SimulatedBattery>([&timers] { return timers.NowMs(); });
         // The simulated device goes off, and the program with it.
         powerOff = [] { QCoreApplication::exit(0); };
     } else {
         power = std::make_unique<SysfsPowerStatus>(env.powerSupplyDir);
-        powerOff = [command = env.powerOffCommand] {
-            if (!RunPowerOffCommand(command)) {
-                Warn("could not run the power-off command: " + command);
-            }
-        };
+        powerOff = [&powerOffCommand] { powerOffCommand.Run(); };
     }
     QtLoginManager loginManager;
     LogindSuspendInhibitor inhibitor(loginManager);
@@ -121,6 +129,9 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
         RunOptionsSheet(&parent, store, shortcut);
     });
     monitor.Create();
+    tellPowerOffFailure = [&monitor](const std::string& message) {
+        QtMessageBox(&monitor.Window()).Show(message, MessageButtons::Ok);
+    };
     return monitor.Run();
 }
 

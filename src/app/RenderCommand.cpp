@@ -40,6 +40,8 @@ public:
     void SetHandler(Handler) override {}
     unsigned int SetTimer(unsigned int timerId, unsigned int) override { return timerId; }
     void KillTimer(unsigned int) override {}
+    std::int64_t NowMs() const override { return 0; }
+    void Post(std::function<void()>) override {}
 };
 class NoWindow : public IWindowHost {
 public:

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 namespace torvane {
 
 // Window timers of the main window: periodic, identified by number, delivered one at a time
-// on the user-interface thread to a single handler.
+// on the user-interface thread to a single handler. A timer is never delivered again while its
+// own handler still runs (a box opened from the handler runs a nested loop in which the other
+// timers and posted calls go on); its ticks due meanwhile are dropped.
 class ITimers {
 public:
     using Handler = std::function<void(unsigned int timerId)>;
@@ -16,6 +19,11 @@ public:
     virtual unsigned int SetTimer(unsigned int timerId, unsigned int periodMs) = 0;
     // Stops timer `timerId`; stopping a timer that does not run is harmless.
     virtual void KillTimer(unsigned int timerId) = 0;
+    // The clock the timers run on, in milliseconds of the periods (so sped up as they are).
+    virtual std::int64_t NowMs() const = 0;
+    // Runs `call` on the user-interface thread once the handler now running has returned, as
+    // a posted message is. Calls still waiting when the timers go are dropped.
+    virtual void Post(std::function<void()> call) = 0;
 };
 
 }  // namespace torvane

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "graph/GraphInput.h"
@@ -9,6 +11,7 @@
 #include "platform/WinTypes.h"
 #include "session/CGoButton.h"
 #include "session/MainServices.h"
+#include "session/SessionClock.h"
 #include "session/logdata/BatteryLog.h"
 #include "settings/CSettingsStore.h"
 #include "settings/SuspendTimeoutOverride.h"
@@ -67,6 +70,12 @@ public:
     void OnGoStop();
     void OnResumeSession();
     void OnTimer(unsigned int timerId);
+    // A starting session's time origin: a fresh session starts at 0 with an empty log, a
+    // resumed one where the live log ended, so its minutes continue the loaded ones.
+    void SetSessionOrigin();
+    // Rewrites the auto-save file with the live log. A failure is told once per run of
+    // failures, after the handler that met it has returned, so no box holds up the timers.
+    void AutoSave();
 
     // The auto-save file: the save path followed directly by "\autosave.blf".
     std::string AutoSavePath() const;
@@ -90,6 +99,9 @@ public:
     bool OnCommand(unsigned int id);
     void OnNotifyIcon(unsigned int iconId, unsigned int mouseEvent);
     void OnExit();
+    // The window's close button: what Exit asks while a session or the countdown runs, and
+    // the end at once when nothing does.
+    void OnClose();
     void OnMinimize();
     void OnOptionsClosed();
     // Every way out of the program ends what is active first, so no power override outlives it.
@@ -148,15 +160,26 @@ public:
     CGoButton m_btnGo;
     int m_hIcon = 128;  // the program icon resource
 
+    // Where m_nSessionSeconds is read from at each session tick.
+    SessionClock m_sessionClock;
+    // The automatic power-off was sent: no session starts by itself until A/C power is seen,
+    // so a machine that stays up keeps the finished session and its auto-save file.
+    BOOL m_bPowerOffSent = 0;
+
 private:
     LogFileCommands FileCommands();
     void ToggleView(BOOL& flag, const char* valueName);
     void SetTimeScale(int hours);
+    // Runs `call` once the handler now running has returned, unless this object is gone.
+    void PostToSelf(std::function<void(CDlgMain&)> call);
 
     MainServices m_services;
     CSettingsStore m_settings;
     SuspendTimeoutOverride m_suspendOverride{m_services.registry, m_services.suspendInhibitor,
                                              m_services.suspendJournal};
+    bool m_bAutoSaveFailing = false;      // the last auto-save of this session failed
+    bool m_bAutoSaveFailureTold = false;  // its message waits to be shown or is open
+    std::shared_ptr<CDlgMain*> m_postTarget = std::make_shared<CDlgMain*>(this);
 };
 
 }  // namespace torvane

@@ -99,6 +99,14 @@ void CDlgMain::OnExit() {
     m_services.window.PostQuit(0);
 }
 
+void CDlgMain::OnClose() {
+    if (m_nSessionTimer == 0 && m_nCountdownTimer == 0) {
+        m_services.window.PostQuit(0);
+        return;
+    }
+    OnExit();
+}
+
 void CDlgMain::EndActiveBeforeQuit() {
     if (m_nSessionTimer != 0 || m_nCountdownTimer != 0) {
         StopSession();

@@ -24,23 +24,6 @@ bool SessionOrCountdownActive(const CDlgMain& dlg) {
     return dlg.m_nSessionTimer != 0 || dlg.m_nCountdownTimer != 0;
 }
 
-// Where a starting session's clock begins: a fresh session at 0 with an empty log, a resumed
-// one where the live log ended, so its minutes continue the loaded ones.
-void SetSessionOrigin(CDlgMain& dlg) {
-    if (dlg.m_nLoadTarget != kLoadTargetLive) {
-        dlg.m_log.count = 0;
-        dlg.m_nSessionSeconds = 0;
-        return;
-    }
-    const std::int32_t count = dlg.m_log.count;
-    if (count <= 0 || count > BatteryLog::kCapacity) {
-        dlg.m_nSessionSeconds = 0;
-        return;
-    }
-    dlg.m_nSessionSeconds =
-        intmath::Mul(60, dlg.m_log.minutes[static_cast<std::size_t>(count - 1)]);
-}
-
 std::string CountdownText(std::int32_t secondsLeft) {
     char buffer[128];
     std::snprintf(buffer, sizeof buffer,
@@ -67,8 +50,8 @@ void OnMonitorTick(CDlgMain& dlg) {
         return;
     }
     const MainServices& services = dlg.Services();
-    if (!services.power.OnAcPower() && dlg.m_nSessionTimer == 0) {
-        SetSessionOrigin(dlg);
+    if (!services.power.OnAcPower() && dlg.m_nSessionTimer == 0 && !dlg.m_bPowerOffSent) {
+        dlg.SetSessionOrigin();
         dlg.m_nSessionTimer = services.timers.SetTimer(IDT_SESSION, kSessionPeriodMs);
         dlg.m_btnGo.SetWindowText("Stop");
         dlg.m_btnGo.EnableWindow(false);
@@ -81,7 +64,11 @@ void OnMonitorTick(CDlgMain& dlg) {
         }
         dlg.m_nLoadTarget = kLoadTargetNone;
     }
-    if (services.power.OnAcPower() && dlg.m_nSessionTimer != 0) {
+    if (!services.power.OnAcPower()) {
+        return;
+    }
+    dlg.m_bPowerOffSent = 0;
+    if (dlg.m_nSessionTimer != 0) {
         dlg.StopSession();
         services.window.FullRedraw();
     }
@@ -98,7 +85,7 @@ void OnCountdownTick(CDlgMain& dlg) {
         dlg.m_btnGo.EnableWindow(true);
         services.timers.KillTimer(IDT_COUNTDOWN);
         dlg.m_nCountdownTimer = 0;
-        SetSessionOrigin(dlg);
+        dlg.SetSessionOrigin();
         dlg.m_nLoadTarget = kLoadTargetNone;
         return;
     }
@@ -119,15 +106,15 @@ void OnCountdownTick(CDlgMain& dlg) {
 
 void PowerOffDevice(CDlgMain& dlg) {
     const MainServices& services = dlg.Services();
-    // The session stops before the auto-save: a failed save shows a message box whose nested
-    // loop would otherwise deliver further ticks, each one saving and powering off again.
-    // Stopping touches neither the log nor the file, so what is saved is the same.
-    dlg.StopSession();
     if (dlg.m_bAutoSave) {
-        // On disk before the machine goes down.
-        dlg.WriteLogFile(dlg.AutoSavePath());
+        // On disk before the machine goes down; a failure is told afterwards, if ever.
+        dlg.AutoSave();
     }
+    dlg.StopSession();
     services.window.FullRedraw();
+    // Should the machine stay up (the command failed, or is slow), the session it ended is
+    // kept: the monitor starts no other one that would empty the log and its file.
+    dlg.m_bPowerOffSent = 1;
     services.powerOffKey.KeyEvent(VK_OFF, 0);
     services.powerOffKey.KeyEvent(VK_OFF, KEYEVENTF_KEYUP);
 }
@@ -141,7 +128,8 @@ void OnSessionTick(CDlgMain& dlg) {
         services.window.FullRedraw();
         return;
     }
-    dlg.m_nSessionSeconds = intmath::Add(dlg.m_nSessionSeconds, 1);
+    // The clock, not the number of ticks, gives the run time.
+    dlg.m_nSessionSeconds = dlg.m_sessionClock.SecondsAt(services.timers.NowMs());
 
     const std::int32_t p = services.power.BatteryPercent();
     if (p == -1) {
@@ -195,11 +183,24 @@ void OnSessionTick(CDlgMain& dlg) {
     dlg.m_strStatus = FormatRunningStatus(EstimateInput(dlg, p, t, t));
     services.window.FullRedraw();
     if (dlg.m_bAutoSave) {
-        dlg.WriteLogFile(dlg.AutoSavePath());
+        dlg.AutoSave();
     }
 }
 
 }  // namespace
+
+void CDlgMain::SetSessionOrigin() {
+    m_nSessionSeconds = 0;
+    if (m_nLoadTarget != kLoadTargetLive) {
+        m_log.count = 0;
+    } else if (m_log.count > 0 && m_log.count <= BatteryLog::kCapacity) {
+        m_nSessionSeconds =
+            intmath::Mul(60, m_log.minutes[static_cast<std::size_t>(m_log.count - 1)]);
+    }
+    m_sessionClock.Start(m_nSessionSeconds, m_services.timers.NowMs());
+    // A new session tells its first auto-save failure again.
+    m_bAutoSaveFailing = false;
+}
 
 void CDlgMain::StartCountdown() {
     if (m_nSessionTimer != 0) {

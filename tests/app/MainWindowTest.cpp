@@ -104,6 +104,30 @@ TEST_F(MainWindowTest, ClickingGoStartsTheCountdownAndItsTextIsShown) {
     EXPECT_TRUE(window.GoButton()->isEnabled());
 }
 
+TEST_F(MainWindowTest, CloseButtonDuringASessionAsksAndNoKeepsWindowAndSession) {
+    MainWindow& window = app.Window();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    power.onAc = false;
+    QTest::mouseClick(window.GoButton(), Qt::LeftButton);
+    timers.AdvanceMs(1000);
+    ASSERT_NE(app.Dialog().m_nSessionTimer, 0u);
+
+    QString asked;
+    QTimer::singleShot(50, &window, [&asked] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        asked = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    window.close();
+    EXPECT_EQ(asked, "Quit Torvane and cancel the running session?");
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_NE(app.Dialog().m_nSessionTimer, 0u);
+}
+
 TEST(QtMessageBoxTest, TimersTickWhileTheBoxIsOpenAndTheAnswerComesBack) {
     QWidget owner;
     QtMessageBox messages(&owner);

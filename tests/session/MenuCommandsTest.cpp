@@ -202,6 +202,21 @@ TEST_F(MenuCommands, ExitDuringCountdownEndsCountdownAndOverride) {
     EXPECT_EQ(window.quitCode, 0);
 }
 
+TEST_F(MenuCommands, CloseButtonEndsAtOnceOnlyWhenNothingRuns) {
+    dlg.OnGoStop();  // the countdown
+    messages.answers = {MessageAnswer::No};
+    dlg.OnClose();
+    EXPECT_EQ(messages.shown.back(), "Quit Torvane?");
+    EXPECT_NE(dlg.m_nCountdownTimer, 0u);
+    EXPECT_FALSE(window.quitCode.has_value());
+
+    dlg.OnCommand(cmd::kStartSession);  // "Stop current session?" Yes, "Session stopped"
+    const auto asked = messages.shown.size();
+    dlg.OnClose();
+    EXPECT_EQ(messages.shown.size(), asked);
+    EXPECT_EQ(window.quitCode, 0);
+}
+
 TEST_F(MenuCommands, MinimizeTwiceAndOnlyATapOnOurIconRestores) {
     dlg.OnCommand(cmd::kMinimize);
     EXPECT_EQ(window.minimizes, 2);

@@ -307,6 +307,38 @@ TEST_F(AutoStart, StartsAndStopsWithinFiveSecondsWithGoDisabled) {
     EXPECT_EQ(dlg->m_nSessionSeconds, 0);
 }
 
+TEST_F(AutoStart, AfterThePowerOffNoSessionStartsUntilTheMainsAreSeen) {
+    PutSetting("AutoStartSessions", 0);
+    PutSetting("AutoPowerOff", 1);
+    PutSetting("AutoPowerOffAt", 20);
+    Start();
+    power.onAc = false;
+    power.percent = 22;
+    Seconds(6);  // started by the monitor, (0, 22)
+    power.percent = 21;
+    Seconds(1);
+    power.percent = 20;
+    Seconds(1);  // the power-off is sent; the machine stays up
+    ASSERT_EQ(powerOffKey.events.size(), 2u);
+    const auto saved = files.files.at(kAutoSave);
+
+    Seconds(60);  // twelve monitor ticks on battery
+    EXPECT_EQ(powerOffKey.events.size(), 2u);
+    EXPECT_EQ(dlg->m_nSessionTimer, 0u);
+    EXPECT_EQ(dlg->m_log.count, 2);
+    EXPECT_EQ(files.files.at(kAutoSave), saved);
+    EXPECT_FALSE(OverrideInForce());
+
+    power.onAc = true;  // charged on the mains, then unplugged: sessions start again
+    Seconds(5);
+    power.onAc = false;
+    power.percent = 90;
+    Seconds(5);
+    EXPECT_NE(dlg->m_nSessionTimer, 0u);
+    ASSERT_EQ(dlg->m_log.count, 1);  // a fresh log
+    EXPECT_EQ(dlg->m_log.percent[0], 90);
+}
+
 TEST_F(AutoStart, MonitorTakesOverAPendingCountdownWithoutOverridingTwice) {
     Start();
     dlg->OnGoStop();  // manual countdown on the mains

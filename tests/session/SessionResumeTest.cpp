@@ -217,6 +217,54 @@ TEST_F(NestedBoxes, FailedAutoSaveBeforePowerOffDoesNotRepeatThePowerOff) {
     EXPECT_EQ(messages.shown[0], "Cannot create file \\My Documents\\autosave.blf");
 }
 
+TEST_F(NestedBoxes, AFailedAutoSaveIsToldOncePerRunAndTheSessionGoesOnBehindItsBox) {
+    Start();
+    StartSessionOnBattery(90);
+    Seconds(1);  // (0, 90) at session second 1
+    files.failWritesWith = FileWriteResult::CannotCreate;
+    // The first box stays open for three minutes while the level falls; meanwhile one save
+    // succeeds and the next fails again.
+    messages.whileOpen = [this] {
+        if (messages.shown.size() != 1) {
+            return;
+        }
+        for (int level = 88; level >= 86; --level) {
+            Seconds(60);
+            power.percent = level;
+            if (level == 87) {
+                files.failWritesWith.reset();
+            } else {
+                files.failWritesWith = FileWriteResult::CannotCreate;
+            }
+        }
+        Seconds(1);
+    };
+    power.percent = 89;
+    Seconds(1);  // (0, 89): the save fails, and the box opens after the tick
+    ASSERT_EQ(messages.shown,
+              std::vector<std::string>{"Cannot create file \\My Documents\\autosave.blf"});
+    ASSERT_EQ(dlg->m_log.count, 5);
+    EXPECT_EQ(dlg->m_log.minutes[2], 1);
+    EXPECT_EQ(dlg->m_log.minutes[3], 2);
+    EXPECT_EQ(dlg->m_log.percent[4], 86);
+    EXPECT_EQ(dlg->m_log.minutes[4], 3);
+    EXPECT_EQ(files.files[kAutoSave], LogBytes({{0, 90}, {0, 89}, {1, 88}, {2, 87}}));
+
+    // Closed after three minutes: the run time kept up with the clock.
+    power.percent = 85;
+    Seconds(1);
+    EXPECT_EQ(dlg->m_nSessionSeconds, 184);
+    EXPECT_EQ(dlg->m_log.minutes[5], 3);
+    EXPECT_EQ(messages.shown.size(), 1u);  // the same run of failures
+    files.failWritesWith.reset();
+    power.percent = 84;
+    Seconds(1);
+    files.failWritesWith = FileWriteResult::CannotCreate;
+    power.percent = 83;
+    Seconds(1);  // a new run after a success
+    EXPECT_EQ(messages.shown.size(), 2u);
+}
+
 TEST_F(FullLog, AThousandSamplesKeepTheSessionRunningWithoutRecording) {
     std::vector<std::pair<int, int>> samples;
     for (int i = 0; i < 1000; ++i) {

@@ -1,9 +1,5 @@
 #include "platform/qt/QtPowerOffKey.h"
 
-#include <QProcess>
-#include <QString>
-#include <QStringList>
-
 namespace torvane {
 
 void QtPowerOffKey::KeyEvent(std::uint8_t virtualKey, std::uint32_t flags) {
@@ -21,11 +17,6 @@ void QtPowerOffKey::KeyEvent(std::uint8_t virtualKey, std::uint32_t flags) {
             m_powerOff();
         }
     }
-}
-
-bool RunPowerOffCommand(const std::string& commandLine) {
-    return QProcess::startDetached(QStringLiteral("/bin/sh"),
-                                   {QStringLiteral("-c"), QString::fromStdString(commandLine)});
 }
 
 }  // namespace torvane

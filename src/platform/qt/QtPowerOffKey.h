@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -25,9 +24,5 @@ private:
     std::vector<std::pair<std::uint8_t, std::uint32_t>> m_events;
     bool m_bOffKeyDown = false;
 };
-
-// Runs the power-off command line (TORVANE_POWEROFF_COMMAND, `systemctl poweroff` when unset)
-// through the shell, without waiting for it. False when it could not be started.
-bool RunPowerOffCommand(const std::string& commandLine);
 
 }  // namespace torvane

@@ -1,12 +1,17 @@
 #include "platform/qt/QtTimers.h"
 
+#include <QMetaObject>
+#include <QObject>
 #include <QTimer>
 #include <algorithm>
 #include <climits>
 
 namespace torvane {
 
-QtTimers::QtTimers(int timeScale) : m_scale(std::max(timeScale, 1)) {}
+QtTimers::QtTimers(int timeScale)
+    : m_scale(std::max(timeScale, 1)),
+      m_clock(m_scale),
+      m_postTarget(std::make_unique<QObject>()) {}
 
 QtTimers::~QtTimers() = default;
 
@@ -42,6 +47,10 @@ void QtTimers::KillTimer(unsigned int timerId) {
     if (auto it = m_timers.find(timerId); it != m_timers.end()) {
         it->second->stop();
     }
+}
+
+void QtTimers::Post(std::function<void()> call) {
+    QMetaObject::invokeMethod(m_postTarget.get(), std::move(call), Qt::QueuedConnection);
 }
 
 bool QtTimers::IsRunning(unsigned int timerId) const {
