@@ -2,6 +2,7 @@
 
 #include "logfile/BatteryLogFile.h"
 #include "logfile/CsvExport.h"
+#include "platform/DevicePaths.h"
 
 namespace torvane {
 namespace {
@@ -32,7 +33,7 @@ BatteryLog* LogForTarget(LoadableLogs logs) {
 }  // namespace
 
 std::string AutoSaveFilePath(const std::string& savePath) {
-    return savePath + "\\autosave.blf";
+    return DevicePaths::Join(savePath, "autosave.blf");
 }
 
 FileDialogOptions SaveLogDialogOptions() {

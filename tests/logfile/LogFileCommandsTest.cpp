@@ -165,7 +165,7 @@ TEST(AutoSavePath, IsThePlainConcatenation) {
     EXPECT_EQ(AutoSaveFilePath("\\My Documents"), "\\My Documents\\autosave.blf");
     EXPECT_EQ(AutoSaveFilePath(""), "\\autosave.blf");
     EXPECT_EQ(AutoSaveFilePath("\\Storage Card\\"), "\\Storage Card\\\\autosave.blf");
-    EXPECT_EQ(AutoSaveFilePath("/home/me/logs"), "/home/me/logs\\autosave.blf");
+    EXPECT_EQ(AutoSaveFilePath("/home/me/logs"), "/home/me/logs/autosave.blf");
 }
 
 TEST_F(LogFileCommandsTest, AutoSaveOverwritesSilentlyAndReportsEachFailureOnce) {

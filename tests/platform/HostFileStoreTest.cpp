@@ -49,6 +49,14 @@ TEST_F(HostFiles, WritesAndReadsByDeviceAndHostPath) {
     EXPECT_TRUE(store.RemoveFile("\\My Documents\\autosave.blf"));
     EXPECT_FALSE(fs::exists(dir / "device/My Documents/autosave.blf"));
     EXPECT_TRUE(store.RemoveFile("\\My Documents\\autosave.blf"));
+
+    // In a desktop path a backslash is part of a name: the file beside it is not touched.
+    fs::create_directories(dir / "Q3");
+    TempDir::Write(dir / "Q3/run.blf", "kept");
+    EXPECT_EQ(store.WriteFile(dir / "Q3\\run.blf", bytes), FileWriteResult::Ok);
+    EXPECT_EQ(TempDir::Read(dir / "Q3/run.blf"), "kept");
+    EXPECT_EQ(store.ReadFile(dir / "Q3\\run.blf", back), FileReadResult::Ok);
+    EXPECT_EQ(back, bytes);
 }
 
 TEST_F(HostFiles, AFileThatCannotBeMadeIsReportedAsSuch) {
