@@ -87,7 +87,7 @@ bool LogFileCommands::ReadLogFile(const std::string& path, LoadableLogs logs) {
     std::vector<std::uint8_t> bytes;
     // A file that opens but cannot be read to its end is, to the user, one that cannot be
     // opened: nothing of it is used.
-    if (m_files.ReadFile(path, bytes) != FileReadResult::Ok) {
+    if (m_files.ReadFile(path, kLogFileMaxBytes, bytes) != FileReadResult::Ok) {
         Tell("Cannot open file " + path);
         return false;
     }

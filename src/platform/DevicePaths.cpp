@@ -58,10 +58,6 @@ DevicePaths::DevicePaths(std::string deviceRoot) : m_root(std::move(deviceRoot))
     }
 }
 
-std::string DevicePaths::Join(const std::string& folder, const std::string& name) {
-    return folder + (IsHostPath(folder) ? "/" : "\\") + name;
-}
-
 std::string DevicePaths::ToHostPath(const std::string& programPath) const {
     if (IsHostPath(programPath)) {
         return programPath;

@@ -24,7 +24,9 @@ public:
     // '\' for a device folder. Nothing is added or removed besides, so a folder that ends in
     // a separator gives two of them (harmless in either kind), and an empty folder gives
     // "\name", a file at the device root.
-    static std::string Join(const std::string& folder, const std::string& name);
+    static std::string Join(const std::string& folder, const std::string& name) {
+        return folder + (IsHostPath(folder) ? "/" : "\\") + name;
+    }
 
     // The host path for a program path. A host path comes back unchanged. Device paths cannot
     // leave the device root ("..", as at the root of any file system, stays there), and a
