@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -15,10 +16,12 @@
 #include "app/QuitSignals.h"
 #include "app/RenderCommand.h"
 #include "options/CDlgOptions.h"
+#include "platform/CanonicalPath.h"
 #include "platform/DevicePaths.h"
 #include "platform/DisplayCheck.h"
 #include "platform/HiveRegistry.h"
 #include "platform/HostFileStore.h"
+#include "platform/InstanceLock.h"
 #include "platform/LogindSuspendInhibitor.h"
 #include "platform/ScaledClock.h"
 #include "platform/SimulatedBattery.h"
@@ -28,6 +31,7 @@
 #include "platform/qt/QtLoginManager.h"
 #include "platform/qt/QtPowerOffKey.h"
 #include "platform/qt/QtTimers.h"
+#include "platform/qt/RunningCopyChannel.h"
 #include "session/CDlgMain.h"
 #include "settings/StartupShortcut.h"
 
@@ -56,6 +60,17 @@ DisplayChoice ProbeDisplay() {
     return ChooseDisplay(probe);
 }
 
+// A later start for the same settings file: the running copy comes to the front instead.
+int RaiseRunningCopy(const std::string& socketPath, const Environment& env, int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (RunningCopyChannel::AskToRaise(socketPath, std::chrono::seconds(10))) {
+        return 0;
+    }
+    Warn("Torvane is already running with the settings file " + env.registryPath +
+         ", but it does not answer");
+    return 1;
+}
+
 int RunWindow(const CommandLineOptions& options, const Environment& env, int argc, char** argv) {
     const DisplayChoice display = ProbeDisplay();
     if (!display.usable) {
@@ -66,6 +81,20 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
     }
 
+    // One copy per settings file, so that two never take turns at the suspend timeout. Taken
+    // before anything is read or put right at start-up.
+    const std::string hive = CanonicalPath(env.registryPath);
+    InstanceLock instance(InstanceLock::LockPathFor(env.runtimeDir, hive));
+    const std::string socketPath = InstanceLock::SocketPathFor(env.runtimeDir, hive);
+    const InstanceLock::Result claim = instance.Acquire();
+    if (claim == InstanceLock::Result::HeldElsewhere) {
+        return RaiseRunningCopy(socketPath, env, argc, argv);
+    }
+    if (claim == InstanceLock::Result::Failed) {
+        Warn("cannot make sure that only one copy runs with " + env.registryPath + ": " +
+             instance.Path() + " cannot be locked");
+    }
+
     DevicePaths paths(env.deviceRoot);
     std::string problem;
     if (!paths.PrepareDeviceRoot(problem)) {
@@ -74,8 +103,7 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
     }
     HiveRegistry registry(env.registryPath, Warn);
     HostFileStore files(paths);
-    SuspendTimeoutJournalFile journal(
-        SuspendTimeoutJournalFile::PathFor(env.stateDir, env.registryPath));
+    SuspendTimeoutJournalFile journal(SuspendTimeoutJournalFile::PathFor(env.stateDir, hive));
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Torvane"));
@@ -117,6 +145,13 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
         RunOptionsSheet(&parent, store, shortcut);
     });
     monitor.Create();
+    RunningCopyChannel channel(socketPath);
+    if (claim == InstanceLock::Result::Held) {
+        std::string error;
+        if (!channel.Listen([&monitor] { monitor.Window().ShowAndActivate(); }, error)) {
+            Warn(error + "; a second start cannot bring this window to the front");
+        }
+    }
     return monitor.Run();
 }
 
