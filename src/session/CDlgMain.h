@@ -68,7 +68,7 @@ public:
     void OnResumeSession();
     void OnTimer(unsigned int timerId);
 
-    // The auto-save file: the save path followed directly by "\autosave.blf".
+    // The auto-save file in the save folder (AutoSaveFilePath).
     std::string AutoSavePath() const;
 
     // Battery log files: the live log written to `path`, or `path` read into the log that
