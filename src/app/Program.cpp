@@ -109,6 +109,23 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
     QApplication::setApplicationName(QStringLiteral("Torvane"));
     QApplication::setQuitOnLastWindowClosed(false);  // the window's owner decides when to end
 
+    // Heard from the event loop on, including any box the start-up shows; a start heard before
+    // the window exists just ends, as the window is about to show.
+    MainWindow* window = nullptr;
+    RunningCopyChannel channel(socketPath);
+    if (claim == InstanceLock::Result::Held) {
+        std::string error;
+        if (!channel.Listen(
+                [&window] {
+                    if (window != nullptr) {
+                        window->ShowAndActivate();
+                    }
+                },
+                error)) {
+            Warn(error + "; a second start cannot bring this window to the front");
+        }
+    }
+
     QtTimers timers(env.timeScale);
     ScaledClock clock(env.timeScale);
     std::unique_ptr<IPowerStatus> power;
@@ -145,13 +162,7 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
         RunOptionsSheet(&parent, store, shortcut);
     });
     monitor.Create();
-    RunningCopyChannel channel(socketPath);
-    if (claim == InstanceLock::Result::Held) {
-        std::string error;
-        if (!channel.Listen([&monitor] { monitor.Window().ShowAndActivate(); }, error)) {
-            Warn(error + "; a second start cannot bring this window to the front");
-        }
-    }
+    window = &monitor.Window();
     return monitor.Run();
 }
 
