@@ -2,6 +2,7 @@
 // reader to its promises: a refused file changes no log, an accepted one is written back
 // byte for byte as the start of the input, and the File command path shows exactly one
 // message for a refused file and none for an accepted one.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -21,8 +22,10 @@ class OneFileStore : public torvane::IFileStore {
 public:
     explicit OneFileStore(std::span<const std::uint8_t> bytes)
         : m_bytes(bytes.begin(), bytes.end()) {}
-    torvane::FileReadResult ReadFile(const std::string&, std::vector<std::uint8_t>& out) override {
-        out = m_bytes;
+    torvane::FileReadResult ReadFile(const std::string&, std::size_t maxBytes,
+                                     std::vector<std::uint8_t>& out) override {
+        out.assign(m_bytes.begin(), m_bytes.begin() + static_cast<std::ptrdiff_t>(
+                                                          std::min(maxBytes, m_bytes.size())));
         return torvane::FileReadResult::Ok;
     }
     torvane::FileWriteResult WriteFile(const std::string&,

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -16,10 +17,12 @@
 #include "app/RenderCommand.h"
 #include "options/CDlgOptions.h"
 #include "platform/ApplicationId.h"
+#include "platform/CanonicalPath.h"
 #include "platform/DevicePaths.h"
 #include "platform/DisplayCheck.h"
 #include "platform/HiveRegistry.h"
 #include "platform/HostFileStore.h"
+#include "platform/InstanceLock.h"
 #include "platform/LogindSuspendInhibitor.h"
 #include "platform/SimulatedBattery.h"
 #include "platform/SuspendTimeoutJournalFile.h"
@@ -29,6 +32,7 @@
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtPowerOffCommand.h"
 #include "platform/qt/QtTimers.h"
+#include "platform/qt/RunningCopyChannel.h"
 #include "session/CDlgMain.h"
 #include "settings/StartupShortcut.h"
 
@@ -57,6 +61,17 @@ DisplayChoice ProbeDisplay() {
     return ChooseDisplay(probe);
 }
 
+// A later start for the same settings file: the running copy comes to the front instead.
+int RaiseRunningCopy(const std::string& socketPath, const Environment& env, int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (RunningCopyChannel::AskToRaise(socketPath, std::chrono::seconds(10))) {
+        return 0;
+    }
+    Warn("Torvane is already running with the settings file " + env.registryPath +
+         ", but it does not answer");
+    return 1;
+}
+
 int RunWindow(const CommandLineOptions& options, const Environment& env, int argc, char** argv) {
     const DisplayChoice display = ProbeDisplay();
     if (!display.usable) {
@@ -67,6 +82,20 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
     }
 
+    // One copy per settings file, so that two never take turns at the suspend timeout. Taken
+    // before anything is read or put right at start-up.
+    const std::string hive = CanonicalPath(env.registryPath);
+    InstanceLock instance(InstanceLock::LockPathFor(env.runtimeDir, hive));
+    const std::string socketPath = InstanceLock::SocketPathFor(env.runtimeDir, hive);
+    const InstanceLock::Result claim = instance.Acquire();
+    if (claim == InstanceLock::Result::HeldElsewhere) {
+        return RaiseRunningCopy(socketPath, env, argc, argv);
+    }
+    if (claim == InstanceLock::Result::Failed) {
+        Warn("cannot make sure that only one copy runs with " + env.registryPath + ": " +
+             instance.Path() + " cannot be locked");
+    }
+
     DevicePaths paths(env.deviceRoot);
     std::string problem;
     if (!paths.PrepareDeviceRoot(problem)) {
@@ -75,8 +104,7 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
     }
     HiveRegistry registry(env.registryPath, Warn);
     HostFileStore files(paths);
-    SuspendTimeoutJournalFile journal(
-        SuspendTimeoutJournalFile::PathFor(env.stateDir, env.registryPath));
+    SuspendTimeoutJournalFile journal(SuspendTimeoutJournalFile::PathFor(env.stateDir, hive));
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Torvane"));
@@ -84,6 +112,23 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
     QGuiApplication::setDesktopFileName(
         QString::fromLatin1(kApplicationId.data(), static_cast<qsizetype>(kApplicationId.size())));
     QApplication::setQuitOnLastWindowClosed(false);  // the window's owner decides when to end
+
+    // Heard from the event loop on, including any box the start-up shows; a start heard before
+    // the window exists just ends, as the window is about to show.
+    MainWindow* window = nullptr;
+    RunningCopyChannel channel(socketPath);
+    if (claim == InstanceLock::Result::Held) {
+        std::string error;
+        if (!channel.Listen(
+                [&window] {
+                    if (window != nullptr) {
+                        window->ShowAndActivate();
+                    }
+                },
+                error)) {
+            Warn(error + "; a second start cannot bring this window to the front");
+        }
+    }
 
     QtTimers timers(env.timeScale);
     // A failed power-off is told in a box over the window, once the window exists; from the
@@ -132,6 +177,7 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
     tellPowerOffFailure = [&monitor](const std::string& message) {
         QtMessageBox(&monitor.Window()).Show(message, MessageButtons::Ok);
     };
+    window = &monitor.Window();
     return monitor.Run();
 }
 

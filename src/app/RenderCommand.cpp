@@ -63,7 +63,7 @@ public:
 };
 class NoFiles : public IFileStore {
 public:
-    FileReadResult ReadFile(const std::string&, std::vector<std::uint8_t>&) override {
+    FileReadResult ReadFile(const std::string&, std::size_t, std::vector<std::uint8_t>&) override {
         return FileReadResult::CannotOpen;
     }
     FileWriteResult WriteFile(const std::string&, const std::vector<std::uint8_t>&) override {
@@ -106,7 +106,7 @@ std::string StatusAtLastSample(const BatteryLog& log) {
 
 std::optional<BatteryLog> ReadLog(const std::string& path, std::ostream& err) {
     std::vector<std::uint8_t> bytes;
-    if (AtomicFile::Read(path, bytes) != FileReadResult::Ok) {
+    if (AtomicFile::Read(path, kLogFileMaxBytes, bytes) != FileReadResult::Ok) {
         err << "torvane: Cannot open file " << path << "\n";
         return std::nullopt;
     }

@@ -14,6 +14,10 @@ namespace torvane {
 constexpr std::int32_t kLogFileVersion = 1;
 constexpr std::size_t kLogFileHeaderBytes = 8;
 constexpr std::size_t kLogFileSampleBytes = 8;
+// The longest file a log can come from: the header and a full log's samples. Bytes after the
+// last sample are never used, so no reader needs more.
+constexpr std::size_t kLogFileMaxBytes =
+    kLogFileHeaderBytes + kLogFileSampleBytes * static_cast<std::size_t>(BatteryLog::kCapacity);
 
 enum class LogFileCheck {
     Ok,
@@ -30,7 +34,8 @@ std::vector<std::uint8_t> EncodeLogFile(const BatteryLog& log);
 
 // Checks the whole file first and changes `target` only when it is valid: then its count and
 // its first `count` samples are replaced, values exactly as stored, and the entries beyond the
-// count keep what they held. Bytes after the last sample are ignored.
+// count keep what they held. Bytes after the last sample are ignored, so the first
+// kLogFileMaxBytes bytes of a file are all it needs.
 LogFileCheck DecodeLogFile(std::span<const std::uint8_t> bytes, BatteryLog& target);
 
 }  // namespace torvane

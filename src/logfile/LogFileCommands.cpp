@@ -2,6 +2,7 @@
 
 #include "logfile/BatteryLogFile.h"
 #include "logfile/CsvExport.h"
+#include "platform/DevicePaths.h"
 
 namespace torvane {
 namespace {
@@ -32,7 +33,7 @@ BatteryLog* LogForTarget(LoadableLogs logs) {
 }  // namespace
 
 std::string AutoSaveFilePath(const std::string& savePath) {
-    return savePath + "\\autosave.blf";
+    return DevicePaths::Join(savePath, "autosave.blf");
 }
 
 FileDialogOptions SaveLogDialogOptions() {
@@ -86,7 +87,7 @@ bool LogFileCommands::ReadLogFile(const std::string& path, LoadableLogs logs) {
     std::vector<std::uint8_t> bytes;
     // A file that opens but cannot be read to its end is, to the user, one that cannot be
     // opened: nothing of it is used.
-    if (m_files.ReadFile(path, bytes) != FileReadResult::Ok) {
+    if (m_files.ReadFile(path, kLogFileMaxBytes, bytes) != FileReadResult::Ok) {
         Tell("Cannot open file " + path);
         return false;
     }

@@ -19,8 +19,9 @@ struct LoadableLogs {
     std::int32_t& loadTarget;
 };
 
-// The auto-save file: the save path followed directly by "\autosave.blf". Nothing is added or
-// removed, so a save path ending in a backslash gives two of them.
+// The auto-save file: the save path followed directly by "\autosave.blf" (by "/autosave.blf"
+// for a desktop folder starting with '/'). Nothing is added or removed, so a save path ending
+// in a separator gives two of them.
 std::string AutoSaveFilePath(const std::string& savePath);
 
 // The file dialogs of the log commands and of the CSV export.

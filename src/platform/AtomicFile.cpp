@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -100,7 +101,8 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-FileReadResult AtomicFile::Read(const std::string& hostPath, std::vector<std::uint8_t>& out) {
+FileReadResult AtomicFile::Read(const std::string& hostPath, std::size_t maxBytes,
+                                std::vector<std::uint8_t>& out) {
     Fd fd(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.Get() < 0) {
         return FileReadResult::CannotOpen;
@@ -109,11 +111,13 @@ FileReadResult AtomicFile::Read(const std::string& hostPath, std::vector<std::ui
     if (::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode)) {
         return FileReadResult::CannotOpen;
     }
+    // The size on disk is only a hint, and never one that raises the caller's bound.
     std::vector<std::uint8_t> bytes;
-    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    bytes.reserve(std::min(maxBytes, static_cast<std::size_t>(std::max<off_t>(st.st_size, 0))));
     std::uint8_t buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+    while (bytes.size() < maxBytes) {
+        const std::size_t want = std::min(sizeof buffer, maxBytes - bytes.size());
+        const ssize_t n = ::read(fd.Get(), buffer, want);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;

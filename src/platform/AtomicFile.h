@@ -18,9 +18,12 @@ enum class NewFileResult {
 // Whole-file reads and crash-safe replacement of files on the host's file system.
 class AtomicFile {
 public:
-    // Reads a regular file whole. Anything that is not a regular file (a folder, a pipe, a
-    // device) cannot be opened, so a mistaken path never blocks or floods the program.
-    static FileReadResult Read(const std::string& hostPath, std::vector<std::uint8_t>& out);
+    // Reads a regular file from its start, at most `maxBytes` bytes: a longer file gives its
+    // first `maxBytes` bytes, so a huge or damaged file costs no more than the caller allows.
+    // Anything that is not a regular file (a folder, a pipe, a device) cannot be opened, so a
+    // mistaken path never blocks or floods the program.
+    static FileReadResult Read(const std::string& hostPath, std::size_t maxBytes,
+                               std::vector<std::uint8_t>& out);
 
     // Writes `size` bytes to a new file in the target's folder, flushes it to disk and renames
     // it over the target, so the target holds either its old or its new content whatever

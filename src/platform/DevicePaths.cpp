@@ -59,15 +59,8 @@ DevicePaths::DevicePaths(std::string deviceRoot) : m_root(std::move(deviceRoot))
 }
 
 std::string DevicePaths::ToHostPath(const std::string& programPath) const {
-    if (!programPath.empty() && programPath.front() == '/') {
-        std::string host = "/";
-        for (const std::string& part : Components(programPath)) {
-            if (host.back() != '/') {
-                host += '/';
-            }
-            host += part;
-        }
-        return host;
+    if (IsHostPath(programPath)) {
+        return programPath;
     }
 
     std::vector<std::string> resolved;

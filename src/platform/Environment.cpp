@@ -37,6 +37,9 @@ Environment Environment::FromLookup(const Lookup& lookup, const std::string& hom
     env.autostartDir = env.configHome + "/autostart";
     env.stateHome = xdg("XDG_STATE_HOME", "/.local/state");
     env.stateDir = env.stateHome + "/torvane";
+    const std::string runtime = get("XDG_RUNTIME_DIR");
+    env.runtimeDir =
+        !runtime.empty() && runtime.front() == '/' ? runtime + "/torvane" : env.stateDir;
 
     const auto orDefault = [&](const std::string& name, const std::string& fallback) {
         const std::string value = get(name);

@@ -31,6 +31,7 @@ public:
     std::string autostartDir;     // <config>/autostart
     std::string stateHome;        // $XDG_STATE_HOME, default ~/.local/state
     std::string stateDir;         // <state>/torvane
+    std::string runtimeDir;       // $XDG_RUNTIME_DIR/torvane, or the state folder without one
 
     // Values that were set but could not be used, one sentence each, for the user.
     std::vector<std::string> warnings;

@@ -59,8 +59,18 @@ void HiveRegistry::Report(const std::string& message) const {
 HiveRegistry::Loaded HiveRegistry::Load() const {
     Loaded loaded;
     std::vector<std::uint8_t> bytes;
-    switch (AtomicFile::Read(m_path, bytes)) {
+    switch (AtomicFile::Read(m_path, kMaxFileBytes + 1, bytes)) {
         case FileReadResult::Ok:
+            if (bytes.size() > kMaxFileBytes) {
+                if (!m_bToldTooLarge) {
+                    m_bToldTooLarge = true;
+                    Report(m_path + " is larger than " + std::to_string(kMaxFileBytes / 1024) +
+                           " KiB, too large for a settings file; it is not read and is left as "
+                           "it is");
+                }
+                loaded.result = LoadResult::Unreadable;
+                break;
+            }
             loaded.result = LoadResult::Ok;
             loaded.text.assign(bytes.begin(), bytes.end());
             loaded.doc = HiveDocument::Parse(loaded.text);

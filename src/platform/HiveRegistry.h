@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -12,10 +13,14 @@ namespace torvane {
 // happens under an exclusive lock on "<file>.lock" (so two programs writing at once lose
 // nothing) and replaces the file atomically. A damaged file never stops the program: what
 // cannot be read is absent, and before the first change replaces such a file it is kept as
-// "<file>.bad".
+// "<file>.bad". A file larger than kMaxFileBytes is no hive: it is not read at all, every value
+// is absent, and it is never replaced.
 class HiveRegistry : public IRegistry {
 public:
     using Warn = std::function<void(const std::string& message)>;
+
+    // A hive holds a few dozen short values, a few kilobytes.
+    static constexpr std::size_t kMaxFileBytes = 1024 * 1024;
 
     // `warn`, when given, hears about damaged files and failed writes.
     explicit HiveRegistry(std::string hostPath, Warn warn = {});
@@ -44,6 +49,7 @@ private:
 
     std::string m_path;
     Warn m_warn;
+    mutable bool m_bToldTooLarge = false;
 };
 
 }  // namespace torvane

@@ -8,8 +8,9 @@
 
 namespace torvane {
 
-FileReadResult HostFileStore::ReadFile(const std::string& path, std::vector<std::uint8_t>& out) {
-    return AtomicFile::Read(m_paths.ToHostPath(path), out);
+FileReadResult HostFileStore::ReadFile(const std::string& path, std::size_t maxBytes,
+                                       std::vector<std::uint8_t>& out) {
+    return AtomicFile::Read(m_paths.ToHostPath(path), maxBytes, out);
 }
 
 FileWriteResult HostFileStore::WriteFile(const std::string& path,

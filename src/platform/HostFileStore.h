@@ -11,7 +11,8 @@ class HostFileStore : public IFileStore {
 public:
     explicit HostFileStore(const DevicePaths& paths) : m_paths(paths) {}
 
-    FileReadResult ReadFile(const std::string& path, std::vector<std::uint8_t>& out) override;
+    FileReadResult ReadFile(const std::string& path, std::size_t maxBytes,
+                            std::vector<std::uint8_t>& out) override;
     FileWriteResult WriteFile(const std::string& path,
                               const std::vector<std::uint8_t>& bytes) override;
     // True when the file is gone afterwards, also when it never existed.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,13 +19,17 @@ enum class FileReadResult {
     ReadFailed,
 };
 
-// Whole-file access by program path: a path starting with a backslash lies under the device
-// root, a path starting with '/' is a host path. Writes are atomic: the target holds either its
-// old content or the new content, never a mix.
+// Whole-file access by program path: a path starting with '/' is a host path, used as it is;
+// any other lies under the device root. Writes are atomic: the target holds either its old
+// content or the new content, never a mix.
 class IFileStore {
 public:
     virtual ~IFileStore() = default;
-    virtual FileReadResult ReadFile(const std::string& path, std::vector<std::uint8_t>& out) = 0;
+    // Reads the file from its start, at most `maxBytes` bytes; a longer file gives its first
+    // `maxBytes` bytes. Every read names its bound: nothing is read whole on the strength of a
+    // size found on disk.
+    virtual FileReadResult ReadFile(const std::string& path, std::size_t maxBytes,
+                                    std::vector<std::uint8_t>& out) = 0;
     virtual FileWriteResult WriteFile(const std::string& path,
                                       const std::vector<std::uint8_t>& bytes) = 0;
     virtual bool RemoveFile(const std::string& path) = 0;

@@ -61,7 +61,7 @@ std::optional<DWORD> ParseTimeout(std::string_view text) {
 
 // True when some other open file holds the lock on the file at `path`.
 bool LockedElsewhere(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return false;
     }
@@ -129,12 +129,15 @@ bool SuspendTimeoutJournalFile::Record(DWORD savedTimeout) {
 }
 
 std::optional<DWORD> SuspendTimeoutJournalFile::Pending() {
-    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: a pipe put in its place must not hold up the start.
+    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return std::nullopt;
     }
-    // Locked: the run that wrote it is still going (perhaps this one).
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    // Only a regular file holds a value. Locked: the run that wrote it is still going (perhaps
+    // this one).
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return std::nullopt;
     }

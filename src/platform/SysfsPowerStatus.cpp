@@ -58,6 +58,12 @@ std::optional<std::int64_t> ReadNumber(int supplyDir, const char* name) {
     return value;
 }
 
+// The supplies that feed the machine from outside: mains adapters and USB ports of every kind
+// ("USB", "USB_C", "USB_PD", ...). Other types, such as a phone's "BMS", are never chargers.
+bool IsChargerType(std::string_view type) {
+    return type == "Mains" || type.substr(0, 3) == "USB";
+}
+
 struct Battery {
     std::optional<std::int64_t> energyNow, energyFull, chargeNow, chargeFull, capacity;
     bool discharging = false;
@@ -193,7 +199,9 @@ SysfsPowerStatus::Reading SysfsPowerStatus::ReadSupplies(
     Reading reading;
     std::vector<Battery> batteries;
     std::vector<int> batteryDirs;
-    bool supplyOnline = false;
+    bool anyCharger = false;
+    bool chargerOnline = false;
+    bool chargerUnknown = false;
     for (const std::string& name : names) {
         const int supply = SupplyFd(name);
         const auto type = supply >= 0 ? ReadAttribute(supply, "type") : std::nullopt;
@@ -201,8 +209,14 @@ SysfsPowerStatus::Reading SysfsPowerStatus::ReadSupplies(
             continue;
         }
         if (*type != "Battery") {
+            if (!IsChargerType(*type) ||
+                ReadAttribute(supply, "scope") == std::optional<std::string>("Device")) {
+                continue;
+            }
+            anyCharger = true;
             const auto online = ReadNumber(supply, "online");
-            supplyOnline = supplyOnline || (online && *online > 0);
+            chargerOnline = chargerOnline || (online && *online > 0);
+            chargerUnknown = chargerUnknown || !online;
             continue;
         }
         if (ReadAttribute(supply, "present") == std::optional<std::string>("0") ||
@@ -260,11 +274,17 @@ SysfsPowerStatus::Reading SysfsPowerStatus::ReadSupplies(
         reading.percent = static_cast<int>(std::clamp<std::int64_t>(*percent, 0, 100));
     }
 
+    if (anyCharger) {
+        // The chargers know whether the cable is in; a battery may still read "Full" or "Not
+        // charging" for a while after it was pulled. One that cannot be read counts as online.
+        reading.onAc = chargerOnline || chargerUnknown;
+        return reading;
+    }
     bool discharging = false;
     for (const Battery& b : batteries) {
         discharging = discharging || b.discharging;
     }
-    reading.onAc = supplyOnline || !discharging;
+    reading.onAc = !discharging;
     return reading;
 }
 

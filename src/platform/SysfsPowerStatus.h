@@ -19,9 +19,11 @@ namespace torvane {
 // Batteries are the supplies of type "Battery" that are present and not a peripheral's
 // (scope "Device"). Their level is 100 x the sum of energy_now over the sum of energy_full,
 // or of the charge_ pair when not every battery reports energy, else the mean of "capacity";
-// clamped to 0..100, and -1 when nothing can be read. The machine is on A/C when any other
-// supply is online; with none online, a discharging battery means battery power; in every
-// other case, and when the folder cannot be read, it counts as A/C.
+// clamped to 0..100, and -1 when nothing can be read. Whether the machine is on A/C is decided
+// by its chargers (mains and USB supplies, not a peripheral's) when it has any: one online
+// means A/C, all offline means battery power, whatever the batteries say. Only without a
+// charger does a battery decide: one discharging means battery power. In every other case,
+// and when the folder or a charger cannot be read, it counts as A/C.
 class SysfsPowerStatus : public IPowerStatus {
 public:
     // Monotonic time in nanoseconds; the steady clock unless a test gives another.

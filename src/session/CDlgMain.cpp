@@ -1,5 +1,6 @@
 #include "session/CDlgMain.h"
 
+#include "logfile/LogFileCommands.h"
 #include "platform/INotifyIcon.h"
 #include "platform/ITimers.h"
 #include "platform/IWindowHost.h"
@@ -12,7 +13,7 @@ CDlgMain::CDlgMain(const MainServices& services)
 CDlgMain::~CDlgMain() = default;
 
 std::string CDlgMain::AutoSavePath() const {
-    return m_strSavePath + "\\autosave.blf";
+    return AutoSaveFilePath(m_strSavePath);
 }
 
 void CDlgMain::OnInitDialog() {

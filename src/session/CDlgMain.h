@@ -77,7 +77,7 @@ public:
     // failures, after the handler that met it has returned, so no box holds up the timers.
     void AutoSave();
 
-    // The auto-save file: the save path followed directly by "\autosave.blf".
+    // The auto-save file in the save folder (AutoSaveFilePath).
     std::string AutoSavePath() const;
 
     // Battery log files: the live log written to `path`, or `path` read into the log that

@@ -17,15 +17,22 @@ void SuspendTimeoutOverride::Override(DWORD& saved) {
     if (m_bInForce) {
         return;  // a second read would save our own 0 and lose the real value
     }
-    DWORD read = saved;
-    m_bHaveSaved = ReadSystemDword(m_registry, kLocalMachineRoot, kPowerTimeoutsKey,
-                                   kBattSuspendTimeout, read);
-    if (m_bHaveSaved) {
-        saved = read;
+    DWORD read = 0;
+    const bool haveRead = ReadSystemDword(m_registry, kLocalMachineRoot, kPowerTimeoutsKey,
+                                          kBattSuspendTimeout, read);
+    // With a value still to be put back, a 0 is the one we left, not the system's own value.
+    if (haveRead && !(m_bRestorePending && read == 0)) {
         m_dwSaved = read;
+        m_bHaveSaved = true;
+    } else {
+        m_bHaveSaved = m_bRestorePending;
+    }
+    m_bRestorePending = false;
+    if (m_bHaveSaved) {
+        saved = m_dwSaved;
         // Kept before the value changes, so a crash from here on can still be put right.
         if (m_journal != nullptr) {
-            m_journal->Record(read);
+            m_journal->Record(m_dwSaved);
         }
     }
     WriteSystemDword(m_registry, kLocalMachineRoot, kPowerTimeoutsKey, kBattSuspendTimeout, 0);
@@ -40,11 +47,14 @@ void SuspendTimeoutOverride::Restore() {
     m_bInForce = false;
     if (m_bHaveSaved) {
         m_bHaveSaved = false;
-        const bool written = WriteSystemDword(m_registry, kLocalMachineRoot, kPowerTimeoutsKey,
-                                              kBattSuspendTimeout, m_dwSaved);
-        // After a failed write the next start tries again.
-        if (written && m_journal != nullptr) {
-            m_journal->Clear();
+        if (WriteSystemDword(m_registry, kLocalMachineRoot, kPowerTimeoutsKey, kBattSuspendTimeout,
+                             m_dwSaved)) {
+            if (m_journal != nullptr) {
+                m_journal->Clear();
+            }
+        } else {
+            // Still kept in the journal, for the next override or the next start.
+            m_bRestorePending = true;
         }
     }
     m_inhibitor.Release();
@@ -58,9 +68,28 @@ void SuspendTimeoutOverride::RecoverLeftOverride() {
     if (!pending) {
         return;
     }
+    DWORD stored = 0;
+    if (!ReadSystemDword(m_registry, kLocalMachineRoot, kPowerTimeoutsKey, kBattSuspendTimeout,
+                         stored)) {
+        if (m_registry.CreateKey(std::string(kLocalMachineRoot) + "\\" + kPowerTimeoutsKey)) {
+            m_journal->Clear();  // removed since: nothing of ours is left to undo
+        } else {
+            // The registry cannot be used now; the value is kept for a later try.
+            m_dwSaved = *pending;
+            m_bRestorePending = true;
+        }
+        return;
+    }
+    if (stored != 0) {
+        m_journal->Clear();  // set since by someone else: theirs stays
+        return;
+    }
     if (WriteSystemDword(m_registry, kLocalMachineRoot, kPowerTimeoutsKey, kBattSuspendTimeout,
                          *pending)) {
         m_journal->Clear();
+    } else {
+        m_dwSaved = *pending;
+        m_bRestorePending = true;
     }
 }
 

@@ -77,7 +77,8 @@ protected:
         TempDir::Write(dir / "power/BAT0/status", online ? "Charging\n" : "Discharging\n");
     }
 
-    std::unique_ptr<ChildProcess> Launch(const std::string& timeScale) {
+    std::unique_ptr<ChildProcess> Launch(const std::string& timeScale,
+                                         const std::vector<std::string>& args = {}) {
         const auto env = EnvironmentWith({{"QT_QPA_PLATFORM", "offscreen"},
                                           {"TORVANE_POWER_SUPPLY", dir / "power"},
                                           {"TORVANE_REGISTRY", dir / "registry.reg"},
@@ -88,8 +89,7 @@ protected:
                                           {"XDG_DATA_HOME", dir / "data"},
                                           {"XDG_STATE_HOME", dir / "state"},
                                           {"XDG_RUNTIME_DIR", dir / "runtime"}});
-        return std::make_unique<ChildProcess>(TORVANE_PROGRAM, std::vector<std::string>{}, env,
-                                              dir / "stderr.txt");
+        return std::make_unique<ChildProcess>(TORVANE_PROGRAM, args, env, dir / "stderr.txt");
     }
 
     std::vector<Sample> AutoSaved() {
@@ -151,6 +151,46 @@ TEST_F(ProgramRun, RecordsChangesIntoTheAutoSaveFileAndStopsOnMains) {
     // The settings were there already: nothing was added on top of them.
     const std::string registry = TempDir::Read(dir / "registry.reg");
     EXPECT_EQ(registry.find("ColorGrid1"), std::string::npos);
+}
+
+// The socket a running copy listens on, told apart from an earlier one by when it was made;
+// 0 while there is none.
+std::int64_t ListeningSocket(const std::filesystem::path& folder) {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        struct stat info {};
+        if (entry.path().extension() == ".sock" && ::stat(entry.path().c_str(), &info) == 0 &&
+            S_ISSOCK(info.st_mode)) {
+            return static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1000000000 +
+                   info.st_ctim.tv_nsec;
+        }
+    }
+    return 0;
+}
+
+TEST_F(ProgramRun, OneCopyPerSettingsFileEvenAfterAKill) {
+    SetMains(true);  // nothing records
+    const auto sockets = dir.Path() / "runtime/torvane";
+    auto first = Launch("1");
+    ASSERT_TRUE(WaitUntil([&] { return ListeningSocket(sockets) != 0; }, 20s))
+        << TempDir::Read(dir / "stderr.txt");
+
+    // A second start brings the first to the front and ends; drawing a log runs beside it.
+    EXPECT_EQ(Launch("1")->Wait(20s), 0);
+    TempDir::Write(dir / "run.blf", std::string("\1\0\0\0\0\0\0\0", 8));
+    EXPECT_EQ(Launch("1", {"--render", dir / "run.blf", dir / "run.png"})->Wait(20s), 0);
+    EXPECT_TRUE(first->Running());
+
+    // Killed outright, the first leaves its socket behind, and the next start runs all the
+    // same and takes its place.
+    const std::int64_t stale = ListeningSocket(sockets);
+    EXPECT_EQ(first->Stop(SIGKILL, 10s), 128 + SIGKILL);
+    auto next = Launch("1");
+    ASSERT_TRUE(WaitUntil([&] { return ListeningSocket(sockets) != stale; }, 20s))
+        << TempDir::Read(dir / "stderr.txt");
+    EXPECT_EQ(Launch("1")->Wait(20s), 0);
+    EXPECT_TRUE(next->Running());
+    EXPECT_EQ(next->Stop(SIGTERM, 10s), 0) << TempDir::Read(dir / "stderr.txt");
 }
 
 }  // namespace

@@ -16,23 +16,4 @@ MessageAnswer ScriptedMessageBox::Show(const std::string& text, MessageButtons k
     return kind == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
-FileReadResult MemoryFileStore::ReadFile(const std::string& path, std::vector<std::uint8_t>& out) {
-    auto it = files.find(path);
-    if (it == files.end()) {
-        return FileReadResult::CannotOpen;
-    }
-    out = it->second;
-    return FileReadResult::Ok;
-}
-
-FileWriteResult MemoryFileStore::WriteFile(const std::string& path,
-                                           const std::vector<std::uint8_t>& bytes) {
-    ++writes;
-    if (failWritesWith) {
-        return *failWritesWith;
-    }
-    files[path] = bytes;
-    return FileWriteResult::Ok;
-}
-
 }  // namespace torvane::test

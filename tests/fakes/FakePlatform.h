@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "fakes/MemoryFileStore.h"
 #include "platform/IFileDialog.h"
 #include "platform/IFileStore.h"
 #include "platform/IMessageBox.h"
@@ -61,22 +62,6 @@ public:
     }
     std::deque<std::optional<std::string>> answers;
     std::vector<FileDialogOptions> runs;
-};
-
-// Files in memory by program path, with failures on demand.
-class MemoryFileStore : public IFileStore {
-public:
-    FileReadResult ReadFile(const std::string& path, std::vector<std::uint8_t>& out) override;
-    FileWriteResult WriteFile(const std::string& path,
-                              const std::vector<std::uint8_t>& bytes) override;
-    bool RemoveFile(const std::string& path) override {
-        files.erase(path);
-        return true;
-    }
-
-    std::map<std::string, std::vector<std::uint8_t>> files;
-    std::optional<FileWriteResult> failWritesWith;  // every write fails this way when set
-    int writes = 0;
 };
 
 class FakeWindowHost : public IWindowHost {

@@ -15,7 +15,7 @@ std::string MemoryRegistry::Fold(const std::string& s) {
 
 bool MemoryRegistry::CreateKey(const std::string& keyPath) {
     ++m_access[Fold(keyPath)];
-    if (failAll) {
+    if (failAll || (failWrites && m_keys.count(Fold(keyPath)) == 0)) {
         return false;
     }
     m_keys[Fold(keyPath)];
@@ -43,7 +43,7 @@ bool MemoryRegistry::QueryValue(const std::string& keyPath, const std::string& v
 bool MemoryRegistry::SetValue(const std::string& keyPath, const std::string& valueName,
                               const RegValue& value) {
     ++m_access[Fold(keyPath)];
-    if (failAll) {
+    if (failAll || failWrites) {
         return false;
     }
     m_keys[Fold(keyPath)][Fold(valueName)] = value;
@@ -53,7 +53,7 @@ bool MemoryRegistry::SetValue(const std::string& keyPath, const std::string& val
 
 bool MemoryRegistry::DeleteValue(const std::string& keyPath, const std::string& valueName) {
     ++m_access[Fold(keyPath)];
-    if (failAll) {
+    if (failAll || failWrites) {
         return false;
     }
     auto key = m_keys.find(Fold(keyPath));

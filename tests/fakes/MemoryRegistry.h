@@ -25,7 +25,8 @@ public:
     std::uint32_t GetDword(const std::string& keyPath, const std::string& valueName) const;
     int AccessCount(const std::string& keyPath) const;
 
-    bool failAll = false;  // every operation fails, as with an unreadable store
+    bool failAll = false;     // every operation fails, as with an unreadable store
+    bool failWrites = false;  // every change fails, reads still work (a full disk)
     // Value names written, in order, with their key.
     std::vector<std::pair<std::string, std::string>> writeLog;
 

@@ -1,6 +1,7 @@
 #include "logfile/LogFileCommands.h"
 
 #include <climits>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -8,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakePlatform.h"
+#include "fakes/TempDir.h"
 #include "logfile/BatteryLogFile.h"
+#include "platform/HostFileStore.h"
 
 namespace torvane {
 namespace {
@@ -30,14 +33,6 @@ public:
     }
     ScriptedFileDialog script;
     std::function<void()> whileOpen;
-};
-
-// A store whose files open but cannot be read to their end.
-class UnreadableFileStore : public MemoryFileStore {
-public:
-    FileReadResult ReadFile(const std::string&, std::vector<std::uint8_t>&) override {
-        return FileReadResult::ReadFailed;
-    }
 };
 
 void AddSample(BatteryLog& log, std::int32_t minutes, std::int32_t percent) {
@@ -165,7 +160,7 @@ TEST(AutoSavePath, IsThePlainConcatenation) {
     EXPECT_EQ(AutoSaveFilePath("\\My Documents"), "\\My Documents\\autosave.blf");
     EXPECT_EQ(AutoSaveFilePath(""), "\\autosave.blf");
     EXPECT_EQ(AutoSaveFilePath("\\Storage Card\\"), "\\Storage Card\\\\autosave.blf");
-    EXPECT_EQ(AutoSaveFilePath("/home/me/logs"), "/home/me/logs\\autosave.blf");
+    EXPECT_EQ(AutoSaveFilePath("/home/me/logs"), "/home/me/logs/autosave.blf");
 }
 
 TEST_F(LogFileCommandsTest, AutoSaveOverwritesSilentlyAndReportsEachFailureOnce) {
@@ -258,11 +253,11 @@ TEST_F(LogFileCommandsTest, UnopenableFileIsReportedWithItsPath) {
               (Strings{"Cannot open file /tmp/missing.blf", "Error loading battery log file"}));
     ExpectSameLog(refs[0], before);
 
-    UnreadableFileStore unreadable;
-    LogFileCommands onBadDisk(unreadable, messages, dialog);
+    files.files["/tmp/run.blf"] = EncodeLogFile(live);
+    files.unreadable.insert("/tmp/run.blf");  // it opens, but an I/O error stops the read
     messages.shown.clear();
     ChooseFile("/tmp/run.blf");
-    onBadDisk.LoadReferenceLog(1, Logs());
+    commands.LoadReferenceLog(1, Logs());
     EXPECT_EQ(messages.shown,
               (Strings{"Cannot open file /tmp/run.blf", "Error loading battery log file"}));
     ExpectSameLog(refs[0], before);
@@ -284,6 +279,25 @@ TEST_F(LogFileCommandsTest, EmptyAndOverlongFilesLoad) {
     EXPECT_EQ(messages.shown,
               (Strings{"Battery log file file '/tmp/empty.blf' loaded successfully in slot 2.",
                        "Battery log file file '/tmp/extra.blf' loaded successfully in slot 3."}));
+}
+
+TEST_F(LogFileCommandsTest, AHugeFileIsReadOnlyAsFarAsItsHeaderReaches) {
+    // On the host's own store, where a terabyte file is cheap to make and costly to read.
+    test::TempDir dir;
+    DevicePaths paths(dir / "device");
+    HostFileStore host(paths);
+    LogFileCommands onHost(host, messages, dialog);
+    const std::string path = dir / "huge.blf";
+    const Bytes header = EncodeLogFile(live);
+    test::TempDir::Write(path, std::string(header.begin(), header.end()));
+    std::filesystem::resize_file(path, std::uintmax_t{1} << 40);
+
+    ChooseFile(path);
+    onHost.LoadReferenceLog(3, Logs());
+    EXPECT_EQ(refs[2].count, 2);
+    EXPECT_EQ(refs[2].percent[1], 99);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].find("loaded successfully"), std::string::npos);
 }
 
 TEST_F(LogFileCommandsTest, CancelledLoadStillSetsTheLoadTarget) {
@@ -360,14 +374,14 @@ TEST_F(LogFileCommandsTest, ExportWritesTheTextAndSaysWhere) {
 }
 
 TEST_F(LogFileCommandsTest, ExportFailuresAndEmptyLog) {
-    files.failWritesWith = FileWriteResult::CannotCreate;
+    files.missingFolders.insert("/nowhere");
     ChooseFile("/nowhere/run.txt");
     commands.ExportCsv(live);
     EXPECT_EQ(messages.shown,
               (Strings{"Cannot create file /nowhere/run.txt", "Error exporting data"}));
 
     messages.shown.clear();
-    files.failWritesWith = FileWriteResult::WriteFailed;
+    files.freeBytes = 10;  // a full disk
     ChooseFile("/full/run.txt");
     commands.ExportCsv(live);
     EXPECT_EQ(messages.shown,

@@ -24,6 +24,7 @@ TEST(Environment, DefaultsFollowTheHomeFolder) {
     EXPECT_EQ(env.deviceRoot, "/home/ann/.local/share/torvane/device");
     EXPECT_EQ(env.autostartDir, "/home/ann/.config/autostart");
     EXPECT_EQ(env.stateDir, "/home/ann/.local/state/torvane");
+    EXPECT_EQ(env.runtimeDir, env.stateDir);  // no runtime folder: the state folder
     EXPECT_EQ(env.powerSupplyDir, "/sys/class/power_supply");
     EXPECT_EQ(env.powerOffCommand, "systemctl poweroff");
     EXPECT_EQ(env.historyDir, "/var/lib/upower");
@@ -39,6 +40,7 @@ TEST(Environment, VariablesOverrideTheDefaults) {
                            {"XDG_CONFIG_HOME", "/cfg"},
                            {"XDG_DATA_HOME", "/data"},
                            {"XDG_STATE_HOME", "/state"},
+                           {"XDG_RUNTIME_DIR", "/run/user/7"},
                            {"TORVANE_POWER_SUPPLY", "/tmp/ps"},
                            {"TORVANE_TIME_SCALE", "60"},
                            {"TORVANE_POWEROFF_COMMAND", "true"},
@@ -47,6 +49,7 @@ TEST(Environment, VariablesOverrideTheDefaults) {
     EXPECT_EQ(env.deviceRoot, "/data/torvane/device");
     EXPECT_EQ(env.autostartDir, "/cfg/autostart");
     EXPECT_EQ(env.stateDir, "/state/torvane");
+    EXPECT_EQ(env.runtimeDir, "/run/user/7/torvane");
     EXPECT_EQ(env.powerSupplyDir, "/tmp/ps");
     EXPECT_EQ(env.timeScale, 60);
     EXPECT_EQ(env.powerOffCommand, "true");
@@ -61,9 +64,11 @@ TEST(Environment, VariablesOverrideTheDefaults) {
     const auto relative = From({{"HOME", "/h"},
                                 {"XDG_CONFIG_HOME", "cfg"},
                                 {"XDG_DATA_HOME", ""},
+                                {"XDG_RUNTIME_DIR", "run"},
                                 {"TORVANE_POWEROFF_COMMAND", ""}});
     EXPECT_EQ(relative.configHome, "/h/.config");
     EXPECT_EQ(relative.dataHome, "/h/.local/share");
+    EXPECT_EQ(relative.runtimeDir, "/h/.local/state/torvane");
     EXPECT_EQ(relative.powerOffCommand, "systemctl poweroff");
 }
 

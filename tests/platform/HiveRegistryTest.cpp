@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "fakes/FileSizeLimit.h"
 #include "fakes/TempDir.h"
@@ -107,6 +108,21 @@ TEST_F(HiveRegistryFile, AFileThatCannotBeReadIsNeverReplaced) {
     EXPECT_FALSE(reg.CreateKey(kKey));
     EXPECT_FALSE(reg.SetValue(kKey, "InitData", Dword(3)));
     EXPECT_TRUE(std::filesystem::is_directory(path));
+
+    // Far larger than any hive: not read at all, said once, and kept as it is.
+    std::filesystem::remove(path);
+    const std::string huge = "REGEDIT4\n\n[" + std::string(kKey) +
+                             "]\n\"InitData\"=dword:00000003\n" +
+                             std::string(HiveRegistry::kMaxFileBytes, ';');
+    TempDir::Write(path, huge);
+    std::vector<std::string> warnings;
+    HiveRegistry large(path, [&](const std::string& m) { warnings.push_back(m); });
+    EXPECT_FALSE(large.QueryValue(kKey, "InitData", value));
+    EXPECT_FALSE(large.SetValue(kKey, "InitData", Dword(2)));
+    EXPECT_EQ(TempDir::Read(path), huge);
+    ASSERT_EQ(warnings.size(), 2u);  // too large; the setting was not saved
+    EXPECT_NE(warnings[0].find("too large"), std::string::npos);
+    EXPECT_NE(warnings[1].find("not saved"), std::string::npos);
 }
 
 TEST_F(HiveRegistryFile, AWriteThatFailsPartWayLeavesTheOldFileWhole) {

@@ -8,16 +8,92 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "fakes/MemorySuspendJournal.h"
 #include "fakes/TempDir.h"
 
 namespace torvane {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The state file on disk; each run is a journal object of its own.
+struct FileJournals {
+    FileJournals() { path = dir / "state/torvane/suspend-timeout"; }
+    std::unique_ptr<ISuspendTimeoutJournal> Run() {
+        return std::make_unique<SuspendTimeoutJournalFile>(path);
+    }
+    bool Exists() const { return fs::exists(path); }
+    void Damage() const { test::TempDir::Write(path, "abc\n"); }
+    void MakeUnwritable() const { fs::create_directories(path); }  // a folder in its place
+
+    test::TempDir dir;
+    std::string path;
+};
+
+// Its double: runs that share one file in memory.
+struct MemoryJournals {
+    std::unique_ptr<ISuspendTimeoutJournal> Run() {
+        return std::make_unique<test::MemorySuspendJournal>(file);
+    }
+    bool Exists() const { return file.value || file.damaged; }
+    void Damage() { file.damaged = true; }
+    void MakeUnwritable() { file.unwritable = true; }
+
+    test::MemorySuspendJournal::File file;
+};
+
+template <typename Journals>
+class SuspendTimeoutJournals : public ::testing::Test {
+protected:
+    Journals journals;
+};
+
+using Kinds = ::testing::Types<FileJournals, MemoryJournals>;
+TYPED_TEST_SUITE(SuspendTimeoutJournals, Kinds);
+
+TYPED_TEST(SuspendTimeoutJournals, ARunningCopyKeepsItsValue) {
+    auto running = this->journals.Run();
+    ASSERT_TRUE(running->Record(180));
+    ASSERT_TRUE(running->Record(4294967295u));     // the owner may record again
+    EXPECT_FALSE(running->Pending().has_value());  // its own value is no left-over
+
+    auto second = this->journals.Run();
+    EXPECT_FALSE(second->Pending().has_value());  // its owner is still going
+    EXPECT_FALSE(second->Record(0));              // and its value is the one to keep
+    second->Clear();
+    running.reset();  // ends without clearing
+    EXPECT_EQ(second->Pending(), std::optional<DWORD>(4294967295u));
+}
+
+TYPED_TEST(SuspendTimeoutJournals, TheValueOfAnEndedRunIsFoundOnceAtTheNextStart) {
+    this->journals.Run()->Record(180);  // ends without Clear, as a killed run would
+    auto next = this->journals.Run();
+    EXPECT_EQ(next->Pending(), std::optional<DWORD>(180));
+    EXPECT_FALSE(next->Pending().has_value());  // now it is this run's own
+    EXPECT_FALSE(this->journals.Run()->Pending().has_value());
+    next->Clear();
+    EXPECT_FALSE(this->journals.Exists());
+    EXPECT_FALSE(this->journals.Run()->Pending().has_value());
+}
+
+TYPED_TEST(SuspendTimeoutJournals, ADamagedFileIsDroppedAndAnUnwritableOneRecordsNothing) {
+    this->journals.Damage();
+    EXPECT_FALSE(this->journals.Run()->Pending().has_value());
+    EXPECT_FALSE(this->journals.Exists());
+
+    this->journals.MakeUnwritable();
+    auto run = this->journals.Run();
+    EXPECT_FALSE(run->Record(5));
+    EXPECT_FALSE(run->Pending().has_value());
+    run->Clear();
+}
+
+// --- The file alone -----------------------------------------------------------------------
 
 class SuspendTimeoutJournalFileTest : public ::testing::Test {
 protected:
@@ -27,16 +103,13 @@ protected:
         std::ifstream in(path);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    void Put(const std::string& text) const {
-        fs::create_directories(fs::path(path).parent_path());
-        std::ofstream(path) << text;
-    }
+    void Put(const std::string& text) const { test::TempDir::Write(path, text); }
 
     test::TempDir dir;
     std::string path;
 };
 
-TEST_F(SuspendTimeoutJournalFileTest, RecordMakesTheFolderAndClearRemovesTheFile) {
+TEST_F(SuspendTimeoutJournalFileTest, RecordMakesAPrivateFolderAndClearLeavesNothing) {
     SuspendTimeoutJournalFile journal(path);
     ASSERT_TRUE(journal.Record(180));
     EXPECT_EQ(Contents(), "180\n");
@@ -45,32 +118,7 @@ TEST_F(SuspendTimeoutJournalFileTest, RecordMakesTheFolderAndClearRemovesTheFile
     EXPECT_EQ(info.st_mode & 0777, 0700u);
 
     journal.Clear();
-    EXPECT_FALSE(fs::exists(path));
     EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(path).parent_path()), {}), 0);
-}
-
-TEST_F(SuspendTimeoutJournalFileTest, ARunningCopyKeepsItsFile) {
-    SuspendTimeoutJournalFile running(path);
-    ASSERT_TRUE(running.Record(4294967295u));
-
-    SuspendTimeoutJournalFile second(path);
-    EXPECT_FALSE(second.Pending().has_value());  // its owner is still going
-    EXPECT_FALSE(second.Record(0));              // and its value is the one to keep
-    EXPECT_EQ(Contents(), "4294967295\n");
-    second.Clear();
-    EXPECT_TRUE(fs::exists(path));
-}
-
-TEST_F(SuspendTimeoutJournalFileTest, FileOfAnEndedRunIsFoundAtTheNextStart) {
-    {
-        SuspendTimeoutJournalFile crashed(path);
-        ASSERT_TRUE(crashed.Record(180));
-    }  // ends without Clear, as a killed run would
-    SuspendTimeoutJournalFile next(path);
-    EXPECT_EQ(next.Pending(), std::optional<DWORD>(180));
-    next.Clear();
-    EXPECT_FALSE(fs::exists(path));
-    EXPECT_FALSE(next.Pending().has_value());
 }
 
 TEST_F(SuspendTimeoutJournalFileTest, KilledProcessLeavesAnUnlockedFile) {
@@ -89,7 +137,7 @@ TEST_F(SuspendTimeoutJournalFileTest, KilledProcessLeavesAnUnlockedFile) {
     EXPECT_EQ(next.Pending(), std::optional<DWORD>(90));
 }
 
-TEST_F(SuspendTimeoutJournalFileTest, DamagedFileIsDroppedAndNeverRestored) {
+TEST_F(SuspendTimeoutJournalFileTest, OnlyADecimalNumberIsAValue) {
     for (const char* text :
          {"", "abc\n", "12 \n", "-1\n", "4294967296\n", "99999999999\n", "18\n0\n"}) {
         Put(text);
@@ -100,17 +148,12 @@ TEST_F(SuspendTimeoutJournalFileTest, DamagedFileIsDroppedAndNeverRestored) {
     Put("0");
     SuspendTimeoutJournalFile journal(path);
     EXPECT_EQ(journal.Pending(), std::optional<DWORD>(0));
-}
 
-TEST_F(SuspendTimeoutJournalFileTest, UnwritableFolderFailsQuietly) {
-    Put("");
+    // A pipe in its place is no file, and does not hold up the start.
     fs::remove(path);
-    fs::create_directories(path);  // a folder where the file should be
-    SuspendTimeoutJournalFile journal(path);
-    EXPECT_FALSE(journal.Record(5));
-    EXPECT_FALSE(journal.Pending().has_value());
-    journal.Clear();
-    EXPECT_TRUE(fs::is_directory(path));
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    SuspendTimeoutJournalFile pipe(path);
+    EXPECT_FALSE(pipe.Pending().has_value());
 }
 
 TEST(SuspendTimeoutJournalPath, EachHiveHasItsOwnFile) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <string>
 #include <utility>
 
 #include "fakes/TempDir.h"
@@ -78,26 +79,50 @@ TEST_F(PowerSupplyFolder, AnEmptyBayAndAPeripheralAreIgnored) {
     EXPECT_TRUE(reading.onAc);
 }
 
-TEST_F(PowerSupplyFolder, MainsOnlineMeansAc) {
-    Battery("BAT0", {{"capacity", "80"}, {"status", "Discharging"}});
-    Supply("AC", {{"type", "Mains"}, {"online", "1"}});
-    EXPECT_TRUE(Read().onAc);
-    Supply("AC", {{"type", "Mains"}, {"online", "0"}});
-    EXPECT_FALSE(Read().onAc);
-}
-
-TEST_F(PowerSupplyFolder, UsbOnlineMeansAc) {
-    Battery("BAT0", {{"capacity", "80"}, {"status", "Discharging"}});
-    Supply("AC", {{"type", "Mains"}, {"online", "0"}});
-    Supply("ucsi-source-psy-USBC000:001", {{"type", "USB"}, {"online", "1"}});
-    EXPECT_TRUE(Read().onAc);
-}
-
-TEST_F(PowerSupplyFolder, WithoutOtherSuppliesADischargingBatteryMeansBatteryPower) {
-    Battery("BAT0", {{"capacity", "80"}, {"status", "Discharging"}});
-    EXPECT_FALSE(Read().onAc);
-    Battery("BAT0", {{"status", "Not charging"}});
-    EXPECT_TRUE(Read().onAc);
+// Whether the machine is on A/C: its chargers decide when it has any, else its batteries.
+TEST_F(PowerSupplyFolder, AcLineFromTheChargersElseFromTheBatteries) {
+    using Attributes = std::map<std::string, std::string>;
+    const Attributes mainsOn{{"type", "Mains"}, {"online", "1"}};
+    const Attributes mainsOff{{"type", "Mains"}, {"online", "0"}};
+    struct Row {
+        const char* what;
+        std::map<std::string, Attributes> supplies;
+        std::string batteryStatus;
+        bool onAc;
+    };
+    const Row rows[] = {
+        {"mains online", {{"AC", mainsOn}}, "Discharging", true},
+        {"mains offline", {{"AC", mainsOff}}, "Discharging", false},
+        {"unplugged at full", {{"AC", mainsOff}}, "Full", false},
+        {"unplugged, not charging", {{"AC", mainsOff}}, "Not charging", false},
+        {"unplugged, status unknown", {{"AC", mainsOff}}, "Unknown", false},
+        {"a USB-C port online",
+         {{"AC", mainsOff}, {"ucsi-source-psy-USBC000:001", {{"type", "USB"}, {"online", "1"}}}},
+         "Discharging",
+         true},
+        {"a USB-C port offline", {{"usb-c", {{"type", "USB_C"}, {"online", "0"}}}}, "Full", false},
+        {"a peripheral's dock",
+         {{"dock", {{"type", "Mains"}, {"scope", "Device"}, {"online", "1"}}}},
+         "Discharging",
+         false},
+        {"a phone's BMS is no charger",
+         {{"bms", {{"type", "BMS"}, {"online", "1"}}}},
+         "Discharging",
+         false},
+        {"a charger that cannot be read", {{"AC", {{"type", "Mains"}}}}, "Discharging", true},
+        {"no charger, discharging", {}, "Discharging", false},
+        {"no charger, not charging", {}, "Not charging", true},
+        {"no charger, full", {{"bms", {{"type", "BMS"}, {"online", "0"}}}}, "Full", true},
+    };
+    int n = 0;
+    for (const Row& row : rows) {
+        const std::string folder = "row" + std::to_string(n++);
+        for (const auto& [name, attributes] : row.supplies) {
+            Supply(folder + "/" + name, attributes);
+        }
+        Battery(folder + "/BAT0", {{"capacity", "80"}, {"status", row.batteryStatus}});
+        EXPECT_EQ(SysfsPowerStatus(dir / folder).Read().onAc, row.onAc) << row.what;
+    }
 }
 
 TEST_F(PowerSupplyFolder, AnEmptyOrMissingFolderGivesNoLevelOnAc) {

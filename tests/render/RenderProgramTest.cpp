@@ -73,6 +73,14 @@ TEST(RenderProgram, ABadLogEndsWithStatusOneAndAMessage) {
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_NE(bad.err.find("Not a valid Torvane log file"), std::string::npos) << bad.err;
     EXPECT_FALSE(std::filesystem::exists(dir / "x.png"));
+
+    // A terabyte of nothing is read no further than a log can reach.
+    TempDir::Write(dir / "huge.blf", "");
+    std::filesystem::resize_file(dir / "huge.blf", std::uintmax_t{1} << 40);
+    const Result huge = RunProgram(dir, {"--render", QString::fromStdString(dir / "huge.blf"),
+                                         QString::fromStdString(dir / "x.png")});
+    EXPECT_EQ(huge.exitCode, 1);
+    EXPECT_NE(huge.err.find("Not a valid Torvane log file"), std::string::npos) << huge.err;
 }
 
 }  // namespace

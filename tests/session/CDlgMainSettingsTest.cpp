@@ -157,6 +157,9 @@ TEST_F(MainSettings, EachValueIsReadInItsOwnSense) {
     dlg.LoadSettings();
     EXPECT_EQ(dlg.m_strSavePath, "");
     EXPECT_EQ(dlg.AutoSavePath(), "\\autosave.blf");
+    // A desktop folder gets the desktop's separator.
+    dlg.m_strSavePath = "/home/ann/logs";
+    EXPECT_EQ(dlg.AutoSavePath(), "/home/ann/logs/autosave.blf");
 }
 
 TEST_F(MainSettings, AnUnreadableStoreGivesTheAbsentValues) {

@@ -119,33 +119,85 @@ TEST_F(SuspendTimeoutOverrideTest, DestructionRestoresAnOverrideInForce) {
     EXPECT_FALSE(journal.kept.has_value());
 }
 
-TEST_F(SuspendTimeoutOverrideTest, NextStartPutsBackWhatACrashLeftOff) {
-    registry.PutDword(kKey, "BattSuspendTimeout", 0);
-    journal.kept = 180;
-    SuspendTimeoutOverride power(registry, inhibitor, &journal);
-    power.RecoverLeftOverride();
-    EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 180u);
-    EXPECT_FALSE(journal.kept.has_value());
-    EXPECT_FALSE(inhibitor.held);
-    EXPECT_FALSE(power.InForce());
+TEST_F(SuspendTimeoutOverrideTest, StartUpPutsBackOnlyTheZeroADeadRunLeft) {
+    struct Row {
+        const char* what;
+        std::optional<DWORD> stored;
+        std::optional<DWORD> after;
+    };
+    const Row rows[] = {
+        {"still the 0 it left", 0, 180},
+        {"set since by someone", 300, 300},
+        {"removed since", std::nullopt, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        registry.DeleteValue(kKey, "BattSuspendTimeout");
+        if (row.stored) {
+            registry.PutDword(kKey, "BattSuspendTimeout", *row.stored);
+        }
+        journal.kept = 180;  // the file a killed run left
+        SuspendTimeoutOverride power(registry, inhibitor, &journal);
+        power.RecoverLeftOverride();
+        EXPECT_EQ(registry.HasValue(kKey, "BattSuspendTimeout"), row.after.has_value()) << row.what;
+        if (row.after) {
+            EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), *row.after) << row.what;
+        }
+        EXPECT_FALSE(journal.kept.has_value()) << row.what;
+        EXPECT_FALSE(power.InForce());
+    }
 }
 
-TEST_F(SuspendTimeoutOverrideTest, FailedWriteBackIsKeptForTheNextStart) {
+TEST_F(SuspendTimeoutOverrideTest, AValueNotPutBackIsNeverLostToTheZeroWeLeft) {
     registry.PutDword(kKey, "BattSuspendTimeout", 180);
     SuspendTimeoutOverride power(registry, inhibitor, &journal);
     DWORD saved = 0;
     power.Override(saved);
-    registry.failAll = true;
-    power.Restore();
+    registry.failWrites = true;
+    power.Restore();  // 0 stays in the registry
     EXPECT_EQ(journal.kept, std::optional<DWORD>(180));
+    EXPECT_FALSE(inhibitor.held);
 
-    journal.kept = 180;
-    power.RecoverLeftOverride();
-    EXPECT_EQ(journal.kept, std::optional<DWORD>(180));  // still unwritable: try again later
-    registry.failAll = false;
-    power.RecoverLeftOverride();
+    // The next session of the same run reads that 0: it is ours, not the value to keep.
+    registry.failWrites = false;
+    saved = 7;
+    power.Override(saved);
+    EXPECT_EQ(saved, 180u);
+    EXPECT_EQ(journal.kept, std::optional<DWORD>(180));
+    power.Restore();
     EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 180u);
     EXPECT_FALSE(journal.kept.has_value());
+
+    // A value someone set meanwhile is the system's own again.
+    power.Override(saved);
+    registry.failWrites = true;
+    power.Restore();
+    registry.failWrites = false;
+    registry.PutDword(kKey, "BattSuspendTimeout", 300);
+    power.Override(saved);
+    EXPECT_EQ(saved, 300u);
+    EXPECT_EQ(journal.kept, std::optional<DWORD>(300));
+    power.Restore();
+    EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 300u);
+}
+
+TEST_F(SuspendTimeoutOverrideTest, AValueTheNextStartCannotPutBackIsKeptForItsSession) {
+    for (bool* failure : {&registry.failWrites, &registry.failAll}) {
+        registry.PutDword(kKey, "BattSuspendTimeout", 0);
+        journal.kept = 180;  // left by a killed run
+        SuspendTimeoutOverride power(registry, inhibitor, &journal);
+        *failure = true;
+        power.RecoverLeftOverride();
+        *failure = false;
+        EXPECT_EQ(journal.kept, std::optional<DWORD>(180));
+
+        DWORD saved = 0;
+        power.Override(saved);
+        EXPECT_EQ(saved, 180u);
+        EXPECT_EQ(journal.kept, std::optional<DWORD>(180));
+        power.Restore();
+        EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 180u);
+        EXPECT_FALSE(journal.kept.has_value());
+    }
 }
 
 TEST_F(SuspendTimeoutOverrideTest, WorksWithoutAJournal) {
