@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     git cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev fonts-paratype
     libgtest-dev libgmock-dev libbenchmark-dev
     clang clang-format libclang-rt-14-dev
     xvfb xauth imagemagick xdotool fonts-dejavu-core

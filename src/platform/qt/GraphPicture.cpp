@@ -1,5 +1,7 @@
 #include "platform/qt/GraphPicture.h"
 
+#include <algorithm>
+
 #include "graph/DrawGraph.h"
 #include "graph/GraphGeometry.h"
 #include "platform/qt/QtGraphCanvas.h"
@@ -12,11 +14,20 @@ GraphPicture::GraphPicture() : m_image(kWindowWidth, kWindowHeight, QImage::Form
 
 void GraphPicture::PaintErased(const GraphInput& input) {
     m_image.fill(kBackground);
-    DrawOver(input);
+    QtGraphCanvas canvas(m_image, m_font);
+    DrawGraph(canvas, input);
 }
 
 void GraphPicture::DrawOver(const GraphInput& input) {
-    QtGraphCanvas canvas(m_image);
+    const GraphRect status = StatusTextRect(input);
+    const QRect clear =
+        QRect(QPoint(status.left, status.top), QPoint(status.right - 1, status.bottom - 1))
+            .intersected(m_image.rect());
+    for (int y = clear.top(); y <= clear.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
+        std::fill(row + clear.left(), row + clear.right() + 1, kBackground);
+    }
+    QtGraphCanvas canvas(m_image, m_font);
     DrawGraph(canvas, input);
 }
 

@@ -4,6 +4,7 @@
 
 #include "graph/GraphInput.h"
 #include "graph/IGraphPicture.h"
+#include "platform/qt/GraphFont.h"
 
 namespace torvane {
 
@@ -14,7 +15,9 @@ namespace torvane {
 //   check): every paint request erases the window first, so the picture starts from the
 //   window's white background.
 // - DrawOver is the immediate path (CDlgMain::RedrawGraphNow): the new picture is drawn over
-//   what the window shows, so the old lines stay and the new status text covers the old one.
+//   what the window shows, so the old lines stay; only the status text's rectangle is
+//   cleared to the background first, so no piece of an old status text that wrapped
+//   differently is left standing beside the new one.
 //
 // The window's paint event calls dlg.OnPaint(picture) and blits Image(); its RedrawNow calls
 // dlg.RedrawGraphNow(picture) and then repaints with a blit only, not another OnPaint.
@@ -31,6 +34,7 @@ public:
 
 private:
     QImage m_image;
+    GraphFont m_font;
 };
 
 }  // namespace torvane

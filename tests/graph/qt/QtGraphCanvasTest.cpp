@@ -1,7 +1,10 @@
 #include <QImage>
 
 #include <climits>
+#include <map>
 #include <set>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -130,11 +133,96 @@ TEST(QtGraphPicture, PaintErasesButTheImmediateDrawKeepsTheWindow) {
     // ...and the paint path starts from an erased window.
     picture.PaintErased(in);
     EXPECT_EQ(picture.Image().pixel(61, 58), kWhite);
+
+    // The status text's rectangle is cleared before the immediate draw: a longer old text,
+    // wrapped onto a second line, leaves no piece behind.
+    in.status =
+        "Running, Battery: 80%, Run time: 2:00h, Estimated battery life: 10:00h, 8:00h left";
+    picture.PaintErased(in);
+    in.status = "Running, Battery: 80%, Run time: 2:01h";
+    picture.DrawOver(in);
+    GraphPicture fresh;
+    fresh.PaintErased(in);
+    EXPECT_TRUE(picture.Image() == fresh.Image());
+}
+
+// Records the labels the graph draws while measuring them in the graph's font; draws nothing.
+class LabelRecorder : public QtGraphCanvas {
+public:
+    using QtGraphCanvas::QtGraphCanvas;
+    void BeginComposition(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
+    void EndComposition(std::int32_t, std::int32_t) override {}
+    void LineTo(std::int32_t, std::int32_t) override {}
+    void DrawText(const std::string& text, const GraphRect& rect, std::uint32_t format) override {
+        if (format != 0x10) {
+            labels.push_back({text, rect, format});
+        }
+    }
+    struct Label {
+        std::string text;
+        GraphRect rect;
+        std::uint32_t format;
+    };
+    std::vector<Label> labels;
+};
+
+// Ink pixels of a text drawn alone in a rectangle on a blank picture.
+int InkOf(GraphFont& font, const std::string& text, const GraphRect& rect, std::uint32_t format) {
+    QImage image = Blank();
+    QtGraphCanvas canvas(image, font);
+    canvas.SelectFont(-10, 100);
+    canvas.SetTextColor(0x000000);
+    canvas.DrawText(text, rect, format);
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            ink += image.pixel(x, y) == kBlack;
+        }
+    }
+    return ink;
+}
+
+TEST(QtGraphLabels, EveryLabelFitsItsRectangleFromOneToAThousandHours) {
+    GraphFont font;
+    EXPECT_EQ(font.AtPixelSize(10).Family(), "PT Sans Narrow");  // the built-in font
+    std::map<std::pair<std::string, std::uint32_t>, GraphRect> seen;
+    QImage image = Blank();
+    for (int hours = 1; hours <= 1000; ++hours) {
+        GraphInput in;
+        in.scaleHours = hours;
+        LabelRecorder canvas(image, font);
+        DrawGraph(canvas, in);
+        int hourLabelEnd = INT_MIN;
+        for (const auto& label : canvas.labels) {
+            const GraphRect& r = label.rect;
+            ASSERT_GE(r.left, 0) << label.text << " at " << hours << "h";
+            ASSERT_LE(r.right, 240) << label.text << " at " << hours << "h";
+            canvas.SelectFont(-10, 100);
+            ASSERT_LE(canvas.TextWidth(label.text), r.right - r.left)
+                << label.text << " at " << hours << "h";
+            if (label.text.back() == 'h') {
+                ASSERT_GE(r.left, hourLabelEnd) << label.text << " at " << hours << "h";
+                hourLabelEnd = r.right;
+            }
+            seen.emplace(std::pair{label.text, label.format}, r);
+        }
+    }
+    EXPECT_EQ(seen.count({"1000h", 0x24}), 0u);  // at 1000 hours only 0h has room
+    EXPECT_EQ(seen.count({"50h", 0x24}), 1u);
+    EXPECT_EQ(seen.count({"45m", 0x24}), 1u);
+    EXPECT_EQ(seen.count({"100%", 0x22}), 1u);
+    // No pixel of any label is cut off: it draws as much ink in its rectangle as in a wide one.
+    for (const auto& [key, rect] : seen) {
+        const auto& [text, format] = key;
+        EXPECT_EQ(InkOf(font, text, rect, format), InkOf(font, text, {40, 100, 200, 140}, format))
+            << text;
+    }
 }
 
 TEST(QtGraphCanvasText, LabelGlyphsHaveRealWidths) {
     QImage image = Blank();
-    QtGraphCanvas canvas(image);
+    GraphFont font;
+    QtGraphCanvas canvas(image, font);
     canvas.SelectFont(-10, 100);
     canvas.SetTextColor(0x000000);
     canvas.DrawText("iiii", {10, 10, 200, 30}, 0x24);
@@ -149,7 +237,8 @@ TEST(QtGraphCanvasText, LabelGlyphsHaveRealWidths) {
 TEST(QtGraphCanvasText, ClippedToItsRectangleOverOpaqueWhite) {
     QImage image(240, 320, QImage::Format_RGB32);
     image.fill(qRgb(0, 200, 0));
-    QtGraphCanvas canvas(image);
+    GraphFont font;
+    QtGraphCanvas canvas(image, font);
     canvas.SelectFont(-10, 100);
     canvas.SetTextColor(0x0000FF);
     // An hour label at x = 51: only 10 pixels wide, so "10h" loses its right part.
@@ -173,7 +262,8 @@ TEST(QtGraphCanvasText, ClippedToItsRectangleOverOpaqueWhite) {
 
 TEST(QtGraphCanvasText, HugeAndOffSurfaceRectanglesAreSafe) {
     QImage image = Blank();
-    QtGraphCanvas canvas(image);
+    GraphFont font;
+    QtGraphCanvas canvas(image, font);
     canvas.SelectFont(INT_MIN, INT_MAX);
     canvas.SetTextColor(0x000000);
     canvas.DrawText("gone", {INT_MAX - 10, 5, INT_MAX, 20}, 0x24);
@@ -189,7 +279,8 @@ TEST(QtGraphCanvasText, HugeAndOffSurfaceRectanglesAreSafe) {
 
 TEST(QtGraphCanvasText, StatusTextWrapsAndIsCutAtTheBottom) {
     QImage image = Blank();
-    QtGraphCanvas canvas(image);
+    GraphFont font;
+    QtGraphCanvas canvas(image, font);
     canvas.SelectFont(-10, 100);
     canvas.SetTextColor(0x00009C);
     const std::string longText(400, 'x');
