@@ -145,7 +145,7 @@ int RunRenderCommand(const RenderRequest& request, IRegistry& settings, std::ost
         dlg.m_nScaleHours = *request.hours;
     }
 
-    GraphPicture picture;
+    GraphPicture picture(request.scale);
     dlg.OnPaint(picture);
 
     QByteArray png;
@@ -170,7 +170,7 @@ int RunRenderProgram(const CommandLineOptions& options, const Environment& env, 
     HiveRegistry registry(env.registryPath, [](const std::string& message) {
         std::cerr << "torvane: " << message << "\n";
     });
-    RenderRequest request{options.renderLog, options.renderOut, std::nullopt};
+    RenderRequest request{options.renderLog, options.renderOut, std::nullopt, options.renderScale};
     if (options.renderHours > 0) {
         request.hours = options.renderHours;
     }

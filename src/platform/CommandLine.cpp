@@ -24,6 +24,7 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
     using Action = CommandLineOptions::Action;
     CommandLineOptions options;
     bool hoursGiven = false;
+    bool scaleGiven = false;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
         std::string_view inlineValue;
@@ -35,7 +36,7 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
                 arg = arg.substr(0, eq);
             }
         }
-        if (hasInlineValue && arg != "--hours") {
+        if (hasInlineValue && arg != "--hours" && arg != "--scale") {
             return Fail("option '" + std::string(arg) + "' takes no value after '='");
         }
 
@@ -78,6 +79,19 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
             }
             options.renderHours = hours;
             hoursGiven = true;
+        } else if (arg == "--scale") {
+            const std::string_view value =
+                hasInlineValue ? inlineValue : (i + 1 < argc ? argv[++i] : "");
+            int scale = 0;
+            const auto [end, ec] =
+                std::from_chars(value.data(), value.data() + value.size(), scale);
+            if (ec != std::errc() || end != value.data() + value.size() || scale < 1 ||
+                scale > kMaxRenderScale) {
+                return Fail("option '--scale' needs a whole number from 1 to " +
+                            std::to_string(kMaxRenderScale) + ", not '" + std::string(value) + "'");
+            }
+            options.renderScale = scale;
+            scaleGiven = true;
         } else if (!arg.empty() && arg.front() == '-') {
             return Fail("unknown option '" + std::string(arg) + "'");
         } else {
@@ -87,12 +101,15 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
     if (hoursGiven && options.action != Action::Render) {
         return Fail("option '--hours' belongs with '--render'");
     }
+    if (scaleGiven && options.action != Action::Render) {
+        return Fail("option '--scale' belongs with '--render'");
+    }
     return options;
 }
 
 std::string CommandLine::Usage() {
     return "Usage: torvane [--simulate]\n"
-           "       torvane --render LOG.blf OUT.png [--hours H]\n"
+           "       torvane --render LOG.blf OUT.png [--hours H] [--scale N]\n"
            "       torvane --help | --version\n";
 }
 
@@ -106,6 +123,7 @@ std::string CommandLine::Help() {
            "  --simulate          use a built-in simulated battery instead of the machine's\n"
            "  --render LOG OUT    draw the battery log file LOG into the PNG picture OUT\n"
            "  --hours H           with --render: the time axis spans H hours\n"
+           "  --scale N           with --render: the picture N times the size (1 to 4)\n"
            "  --help              show this help and exit\n"
            "  --version           show the version and exit\n"
            "\n"

@@ -18,15 +18,17 @@ struct CommandLineOptions {
     std::string renderLog;  // --render LOG.blf OUT.png
     std::string renderOut;
     int renderHours = 0;  // --hours H, 0 when not given
+    int renderScale = 1;  // --scale N: the picture N times the size
     std::string error;
 };
 
 // The program's command line: --help, --version, --simulate and
-// --render LOG.blf OUT.png [--hours H]. Options are taken in order; the first one that
-// ends the program (help, version or an error) decides.
+// --render LOG.blf OUT.png [--hours H] [--scale N]. Options are taken in order; the first one
+// that ends the program (help, version or an error) decides.
 class CommandLine {
 public:
     static constexpr int kMaxRenderHours = 1000;
+    static constexpr int kMaxRenderScale = 4;
 
     static CommandLineOptions Parse(int argc, const char* const* argv);
 

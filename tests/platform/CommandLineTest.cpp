@@ -41,6 +41,9 @@ TEST(CommandLine, RendersALogWithAnOptionalTimeScale) {
     EXPECT_EQ(render.renderHours, 0);
     EXPECT_EQ(Parse({"--hours", "12", "--render", "a", "b"}).renderHours, 12);
     EXPECT_EQ(Parse({"--render", "a", "b", "--hours=3"}).renderHours, 3);
+    EXPECT_EQ(render.renderScale, 1);
+    EXPECT_EQ(Parse({"--scale", "4", "--render", "a", "b"}).renderScale, 4);
+    EXPECT_EQ(Parse({"--render", "a", "b", "--scale=2"}).renderScale, 2);
 }
 
 TEST(CommandLine, MistakesAreNamed) {
@@ -59,6 +62,11 @@ TEST(CommandLine, MistakesAreNamed) {
         expectError({"--render", "a", "b", "--hours", bad}, "whole number");
     }
     expectError({"--hours", "5"}, "belongs with '--render'");
+    for (const char* bad : {"0", "5", "2x", ""}) {
+        expectError({"--render", "a", "b", "--scale", bad}, "whole number from 1 to 4");
+    }
+    expectError({"--render", "a", "b", "--scale"}, "--scale");
+    expectError({"--scale", "2"}, "'--scale' belongs with '--render'");
     expectError({"--simulate=yes"}, "takes no value");
 }
 

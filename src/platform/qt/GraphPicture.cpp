@@ -8,7 +8,14 @@
 
 namespace torvane {
 
-GraphPicture::GraphPicture() : m_image(kWindowWidth, kWindowHeight, QImage::Format_RGB32) {
+GraphPicture::GraphPicture(int scale) {
+    SetScale(scale);
+}
+
+void GraphPicture::SetScale(int scale) {
+    m_scale = std::clamp(scale, 1, 4);
+    m_image = QImage(kWindowWidth * m_scale, kWindowHeight * m_scale, QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(m_scale);
     m_image.fill(kBackground);
 }
 

@@ -33,8 +33,16 @@ void Fill(const PixelSurface& surface, const QRect& rect, const QRect& clip, std
 
 }  // namespace
 
+std::int32_t QtGraphCanvas::Scaled(std::int32_t v) const {
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(std::int64_t{v} * m_scale, 0, 1 << 16));
+}
+
 QtGraphCanvas::QtGraphCanvas(QImage& window, GraphFont& font)
-    : m_window(window), m_font(font), m_target(&window) {
+    : m_window(window),
+      m_scale(std::clamp(qRound(window.devicePixelRatio()), 1, 4)),
+      m_font(font),
+      m_target(&window) {
     SetTarget(window);
 }
 
@@ -52,12 +60,13 @@ QRgb QtGraphCanvas::ToRgb(COLORREF colour) {
 
 void QtGraphCanvas::BeginComposition(std::int32_t bitmapWidth, std::int32_t bitmapHeight,
                                      std::int32_t copyWidth, std::int32_t copyHeight) {
-    const QSize size(std::clamp(bitmapWidth, 0, 4096), std::clamp(bitmapHeight, 0, 4096));
+    const QSize size(std::clamp(bitmapWidth, 0, 4096 / m_scale) * m_scale,
+                     std::clamp(bitmapHeight, 0, 4096 / m_scale) * m_scale);
     if (m_bitmap.size() != size) {
         m_bitmap = QImage(size, QImage::Format_RGB32);
         m_bitmap.fill(Qt::white);
     }
-    CopyBlock(m_window, m_bitmap, copyWidth, copyHeight);
+    CopyBlock(m_window, m_bitmap, Scaled(copyWidth), Scaled(copyHeight));
     m_saved = m_state;
     SetTarget(m_bitmap);
 }
@@ -65,7 +74,7 @@ void QtGraphCanvas::BeginComposition(std::int32_t bitmapWidth, std::int32_t bitm
 void QtGraphCanvas::EndComposition(std::int32_t copyWidth, std::int32_t copyHeight) {
     m_state = m_saved;
     if (m_target == &m_bitmap) {
-        CopyBlock(m_bitmap, m_window, copyWidth, copyHeight);
+        CopyBlock(m_bitmap, m_window, Scaled(copyWidth), Scaled(copyHeight));
     }
     SetTarget(m_window);
 }
@@ -82,7 +91,8 @@ void QtGraphCanvas::MoveTo(std::int32_t x, std::int32_t y) {
 }
 
 void QtGraphCanvas::LineTo(std::int32_t x, std::int32_t y) {
-    DrawPixelLine(m_surface, m_x, m_y, x, y, m_state.pen, ToRgb(m_state.pen.colour), m_dashPhase);
+    DrawPixelLine(m_surface, m_x, m_y, x, y, m_state.pen, ToRgb(m_state.pen.colour), m_dashPhase,
+                  m_scale);
     m_x = x;
     m_y = y;
 }
@@ -113,20 +123,23 @@ void QtGraphCanvas::DrawText(const std::string& text, const GraphRect& rect, std
     auto near = [](std::int64_t v) {
         return static_cast<int>(std::clamp<std::int64_t>(v, -(1 << 16), 1 << 16));
     };
-    const QRect clip =
-        QRect(QPoint(near(left), near(top)), QPoint(near(right) - 1, near(bottom) - 1))
-            .intersected(QRect(0, 0, m_surface.width, m_surface.height));
+    const int n = m_scale;
+    const QRect clip = QRect(QPoint(n * near(left), n * near(top)),
+                             QPoint(n * near(right) - 1, n * near(bottom) - 1))
+                           .intersected(QRect(0, 0, m_surface.width, m_surface.height));
     if (right <= left || bottom <= top || clip.isEmpty()) {
         return;
     }
 
-    GraphGlyphs& glyphs = m_font.AtPixelSize(m_state.fontPixels);
-    const int lineHeight = glyphs.LineHeight();
+    // Laid out in the picture's pixels at the font's own size, drawn at the image's.
+    GraphGlyphs& layout = m_font.AtPixelSize(m_state.fontPixels);
+    GraphGlyphs& glyphs = n == 1 ? layout : m_font.AtPixelSize(n * m_state.fontPixels);
+    const int lineHeight = layout.LineHeight();
     std::vector<std::string> lines;
     if (!(format & kTextFlagSingleLine) && (format & kTextFlagWordBreak)) {
         const auto width = static_cast<std::int32_t>(std::min<std::int64_t>(right - left, 1 << 16));
-        lines = WrapWords(text, width, [&glyphs](const std::string& piece) {
-            return glyphs.Width(QString::fromStdString(piece));
+        lines = WrapWords(text, width, [&layout](const std::string& piece) {
+            return layout.Width(QString::fromStdString(piece));
         });
     } else {
         lines.push_back(text);
@@ -137,17 +150,17 @@ void QtGraphCanvas::DrawText(const std::string& text, const GraphRect& rect, std
         y = top + (bottom - top - lineHeight) / 2;
     }
     for (const auto& lineText : lines) {
-        if (y >= bottom || y > clip.bottom()) {
+        if (y >= bottom || n * near(y) > clip.bottom()) {
             break;
         }
-        const GraphGlyphs::Run run = glyphs.Lay(QString::fromStdString(lineText));
+        const GraphGlyphs::Run run = layout.Lay(QString::fromStdString(lineText));
         const int x = near((format & kTextFlagRight) ? right - run.width : left);
         // The surface's background mode is opaque and white: each line's cell is filled.
-        Fill(m_surface, QRect(x, near(y), run.width, lineHeight), clip, 0xFFFFFFFF);
-        const int baseline = near(y) + glyphs.Ascent();
+        Fill(m_surface, QRect(n * x, n * near(y), n * run.width, n * lineHeight), clip, 0xFFFFFFFF);
+        const int baseline = n * (near(y) + layout.Ascent());
         for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
-            glyphs.Paint(m_surface, run.glyphs[i], x + run.x[static_cast<std::size_t>(i)], baseline,
-                         clip, m_textColour);
+            glyphs.Paint(m_surface, run.glyphs[i], n * (x + run.x[static_cast<std::size_t>(i)]),
+                         baseline, clip, m_textColour);
         }
         y += lineHeight;
     }

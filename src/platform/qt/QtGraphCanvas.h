@@ -15,6 +15,11 @@ namespace torvane {
 // the pixels, pixel-exact and without smoothing, text in the graph's built-in font. A colour
 // is taken as 0x00BBGGRR with its top byte ignored, so the automatic colour 0xFF000000 draws
 // black. Needs a QGuiApplication.
+//
+// Coordinates are the picture's own pixels. A picture whose device pixel ratio is N (2 for a
+// screen at 200 %; 1 to 4) holds N x N pixels for each of them: lines cover the same places,
+// N times as many pixels wide, and text is laid out as at ratio 1 and drawn from the font at
+// N times the size.
 class QtGraphCanvas : public GraphCanvas {
 public:
     // `window` is the window's picture, a 32-bit RGB image; it and `font` must outlive the
@@ -50,8 +55,10 @@ private:
     };
 
     void SetTarget(QImage& image);
+    std::int32_t Scaled(std::int32_t v) const;  // picture pixels to image pixels
 
     QImage& m_window;
+    const int m_scale;  // pixels of the image per picture pixel, each way
     GraphFont& m_font;
     QImage m_bitmap;
     QImage* m_target;

@@ -1,5 +1,6 @@
 #include <QImage>
 
+#include <algorithm>
 #include <climits>
 #include <map>
 #include <set>
@@ -41,8 +42,10 @@ GraphInput FirstRun() {
     return in;
 }
 
-QImage Blank() {
-    QImage image(240, 320, QImage::Format_RGB32);
+// A white window picture, `scale` pixels each way for each of the window's.
+QImage Blank(int scale = 1) {
+    QImage image(240 * scale, 320 * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(kWhite);
     return image;
 }
@@ -146,6 +149,74 @@ TEST(QtGraphPicture, PaintErasesButTheImmediateDrawKeepsTheWindow) {
     EXPECT_TRUE(picture.Image() == fresh.Image());
 }
 
+// The pixels of a colour inside an area of the picture, in the image's own pixels.
+std::set<std::pair<int, int>> PixelsOf(const QImage& image, QRgb colour, const QRect& area) {
+    std::set<std::pair<int, int>> out;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixel(x, y) == colour) {
+                out.insert({x, y});
+            }
+        }
+    }
+    return out;
+}
+
+TEST(QtGraphPicture, AtTwoHundredPercentTheSameGeometryDrawnSharp) {
+    GraphPicture one;
+    GraphPicture two(2);
+    auto in = FirstRun();
+    in.log = BatteryLog{};
+    one.PaintErased(in);
+    two.PaintErased(in);
+    ASSERT_EQ(two.Image().size(), QSize(480, 640));
+    // Frame, shadow and every grid line, solid or dashed, cover the same places, each window
+    // pixel now 2 x 2 pixels.
+    for (int y = 37; y <= 229; ++y) {
+        for (int x = 30; x <= 236; ++x) {
+            const QRgb want = one.Image().pixel(x, y);
+            for (int d = 0; d < 4; ++d) {
+                ASSERT_EQ(two.Image().pixel(2 * x + d % 2, 2 * y + d / 2), want) << x << "," << y;
+            }
+        }
+    }
+    // The labels' text is twice as high.
+    auto inkRows = [](const QImage& image, const QRect& area) {
+        int rows = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            rows += InkWidth(image, Rgb(0x7F0000), QRect(area.left(), y, area.width(), 1)) > 0;
+        }
+        return rows;
+    };
+    const int labelRows = inkRows(one.Image(), QRect(1, 32, 25, 10));  // "100%"
+    EXPECT_GT(labelRows, 5);
+    EXPECT_EQ(inkRows(two.Image(), QRect(2, 64, 50, 20)), 2 * labelRows);
+
+    // The curve is drawn at the finer resolution, not enlarged: it runs within a pixel of the
+    // enlarged one without being the same.
+    in = FirstRun();
+    one.PaintErased(in);
+    two.PaintErased(in);
+    const QRgb session = Rgb(0x0000FF);
+    const auto fine = PixelsOf(two.Image(), session, two.Image().rect());
+    std::set<std::pair<int, int>> enlarged;
+    for (const auto& [x, y] : PixelsOf(one.Image(), session, one.Image().rect())) {
+        for (int d = 0; d < 4; ++d) {
+            enlarged.insert({2 * x + d % 2, 2 * y + d / 2});
+        }
+    }
+    EXPECT_NE(fine, enlarged);
+    for (const auto& [x, y] : fine) {
+        bool near = false;
+        for (int dy = -1; dy <= 1 && !near; ++dy) {
+            for (int dx = -1; dx <= 1 && !near; ++dx) {
+                near = enlarged.count({x + dx, y + dy}) > 0;
+            }
+        }
+        ASSERT_TRUE(near) << x << "," << y;
+    }
+}
+
 // Records the labels the graph draws while measuring them in the graph's font; draws nothing.
 class LabelRecorder : public QtGraphCanvas {
 public:
@@ -167,17 +238,17 @@ public:
 };
 
 // Ink pixels of a text drawn alone in a rectangle on a blank picture.
-int InkOf(GraphFont& font, const std::string& text, const GraphRect& rect, std::uint32_t format) {
-    QImage image = Blank();
+int InkOf(GraphFont& font, const std::string& text, const GraphRect& rect, std::uint32_t format,
+          int scale) {
+    QImage image = Blank(scale);
     QtGraphCanvas canvas(image, font);
     canvas.SelectFont(-10, 100);
     canvas.SetTextColor(0x000000);
     canvas.DrawText(text, rect, format);
     int ink = 0;
     for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            ink += image.pixel(x, y) == kBlack;
-        }
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        ink += static_cast<int>(std::count(row, row + image.width(), kBlack));
     }
     return ink;
 }
@@ -211,11 +282,15 @@ TEST(QtGraphLabels, EveryLabelFitsItsRectangleFromOneToAThousandHours) {
     EXPECT_EQ(seen.count({"50h", 0x24}), 1u);
     EXPECT_EQ(seen.count({"45m", 0x24}), 1u);
     EXPECT_EQ(seen.count({"100%", 0x22}), 1u);
-    // No pixel of any label is cut off: it draws as much ink in its rectangle as in a wide one.
+    // No pixel of any label is cut off: it draws as much ink in its rectangle as in a wide
+    // one, on a screen at 100 % and at 200 %.
     for (const auto& [key, rect] : seen) {
         const auto& [text, format] = key;
-        EXPECT_EQ(InkOf(font, text, rect, format), InkOf(font, text, {40, 100, 200, 140}, format))
-            << text;
+        for (int scale : {1, 2, 3, 4}) {
+            EXPECT_EQ(InkOf(font, text, rect, format, scale),
+                      InkOf(font, text, {40, 100, 200, 140}, format, scale))
+                << text << " at scale " << scale;
+        }
     }
 }
 
