@@ -9,7 +9,10 @@
 # is missing; as anyone else it prints the apt-get line to run and fails.
 set -euo pipefail
 
-build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev librsvg2-bin)
+build=(
+    cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev librsvg2-bin
+    fonts-paratype  # the graph's font, built into the program
+)
 test=(
     git clang-format
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -162,7 +162,7 @@ int RunRenderCommand(const RenderRequest& request, IRegistry& settings, std::ost
         dlg.m_nScaleHours = *request.hours;
     }
 
-    GraphPicture picture;
+    GraphPicture picture(request.scale);
     dlg.OnPaint(picture);
 
     QByteArray png;
@@ -187,7 +187,8 @@ int RunRenderProgram(const CommandLineOptions& options, const Environment& env, 
     HiveRegistry registry(env.registryPath, [](const std::string& message) {
         std::cerr << "torvane: " << message << "\n";
     });
-    RenderRequest request{options.renderLog, options.renderOut, std::nullopt, options.renderRefs};
+    RenderRequest request{options.renderLog, options.renderOut, std::nullopt,
+                          options.renderScale, options.renderRefs};
     if (options.renderHours > 0) {
         request.hours = options.renderHours;
     }

@@ -26,6 +26,11 @@ GraphGeometry ComputeGeometry(const GraphInput& in) {
     return g;
 }
 
+GraphRect StatusTextRect(const GraphInput& in) {
+    return {2, intmath::Add(in.bottom, 12), intmath::Sub(in.right, 40),
+            intmath::Add(in.bottom, 45)};
+}
+
 namespace {
 
 // (a x b) / c + base, exact and saturated. Every operand here fits in 32 bits in practice,

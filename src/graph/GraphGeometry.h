@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "graph/GraphCanvas.h"
 #include "graph/GraphInput.h"
 
 namespace torvane {
@@ -27,6 +28,9 @@ struct GraphGeometry {
 std::int32_t EffectiveScaleHours(const GraphInput& in);
 
 GraphGeometry ComputeGeometry(const GraphInput& in);
+
+// Where the status text is drawn: under the time scale, (2, B + 12) to (R - 40, B + 45).
+GraphRect StatusTextRect(const GraphInput& in);
 
 // The point mapping of every data point: x = L + 1 + (m x W) / (60 x H) and
 // y = T + 1 + ((100 - p) x P) / 100, with truncating division. Exact whenever the result fits

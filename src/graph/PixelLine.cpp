@@ -17,7 +17,7 @@ struct Walk {
     bool xMajor;
 };
 
-void PaintBlock(const PixelSurface& s, std::int64_t x, std::int64_t y, std::int32_t width,
+void PaintBlock(const PixelSurface& s, std::int64_t x, std::int64_t y, std::int64_t width,
                 std::uint32_t pixel) {
     const std::int64_t offset = -((width - 1) / 2);
     const std::int64_t left = x + offset;
@@ -47,10 +47,17 @@ void PaintBlock(const PixelSurface& s, std::int64_t x, std::int64_t y, std::int3
 
 void DrawPixelLine(const PixelSurface& surface, std::int32_t x0, std::int32_t y0, std::int32_t x1,
                    std::int32_t y1, const GraphPen& pen, std::uint32_t pixel,
-                   std::int64_t& dashPhase) {
-    const std::int32_t width = std::max(pen.width, 1);
-    const std::int64_t dx = std::int64_t{x1} - x0;
-    const std::int64_t dy = std::int64_t{y1} - y0;
+                   std::int64_t& dashPhase, std::int32_t scale) {
+    const std::int64_t n = std::clamp(scale, 1, 16);
+    const std::int64_t penWidth = std::max(pen.width, 1);
+    const std::int64_t width = penWidth * n;  // in surface pixels
+    // The surface point whose square of `width` covers exactly the surface pixels of the
+    // picture pixels that the pen covers at (x, y).
+    const std::int64_t centre = (width - 1) / 2 - n * ((penWidth - 1) / 2);
+    const std::int64_t sx0 = n * x0 + centre;
+    const std::int64_t sy0 = n * y0 + centre;
+    const std::int64_t dx = n * (std::int64_t{x1} - x0);
+    const std::int64_t dy = n * (std::int64_t{y1} - y0);
     if (dx == 0 && dy == 0) {
         return;
     }
@@ -58,16 +65,19 @@ void DrawPixelLine(const PixelSurface& surface, std::int32_t x0, std::int32_t y0
     w.xMajor = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
     const std::int64_t dMajor = w.xMajor ? dx : dy;
     const std::int64_t dMinor = w.xMajor ? dy : dx;
-    w.major0 = w.xMajor ? x0 : y0;
-    w.minor0 = w.xMajor ? y0 : x0;
+    w.major0 = w.xMajor ? sx0 : sy0;
+    w.minor0 = w.xMajor ? sy0 : sx0;
     w.majorSign = dMajor < 0 ? -1 : 1;
     w.minorSign = dMinor < 0 ? -1 : 1;
     w.majorLen = dMajor < 0 ? -dMajor : dMajor;
     w.minorLen = dMinor < 0 ? -dMinor : dMinor;
 
-    // Steps 0 .. last; a one-pixel pen stops short of the end point.
-    const std::int64_t last = width == 1 ? w.majorLen - 1 : w.majorLen;
-    const std::int64_t period = kDashOn + kDashOff;
+    // Steps 0 .. last; a one-pixel pen stops short of the end point's picture pixel.
+    const std::int64_t last = penWidth == 1 ? w.majorLen - n : w.majorLen;
+    // Each step paints n pixels along the line, so a dash takes n - 1 steps fewer than its
+    // pixels to cover the same stretch as at scale 1.
+    const std::int64_t dashOn = kDashOn * n - (n - 1);
+    const std::int64_t period = (kDashOn + kDashOff) * n;
     const std::int64_t startPhase = dashPhase;
     dashPhase = (dashPhase + w.majorLen) % period;
 
@@ -110,7 +120,7 @@ void DrawPixelLine(const PixelSurface& surface, std::int32_t x0, std::int32_t y0
     std::int64_t phase = (startPhase + first) % period;
     for (std::int64_t i = first; i <= stop; ++i) {
         const std::int64_t minor = w.minor0 + w.minorSign * q;
-        const bool on = !dashed || phase < kDashOn;
+        const bool on = !dashed || phase < dashOn;
         if (++phase == period) {
             phase = 0;
         }

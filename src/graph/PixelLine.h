@@ -26,8 +26,13 @@ constexpr std::int32_t kDashOff = 3;
 // Lines are clipped to the surface: coordinates anywhere in the 32-bit range cost no more
 // than the pixels that land on it. `dashPhase` carries a dashed pen's pattern from one line
 // of a chain to the next.
+//
+// On a surface `scale` times the size of the picture (a screen at 200 % has scale 2), the
+// coordinates, the pen's width and its dashes are picture pixels: the line covers the same
+// picture pixels as at scale 1, drawn with the surface's finer steps along its slope. At
+// scale 1 every pixel is as described above. Scales above 16 draw as 16.
 void DrawPixelLine(const PixelSurface& surface, std::int32_t x0, std::int32_t y0, std::int32_t x1,
                    std::int32_t y1, const GraphPen& pen, std::uint32_t pixel,
-                   std::int64_t& dashPhase);
+                   std::int64_t& dashPhase, std::int32_t scale = 1);
 
 }  // namespace torvane

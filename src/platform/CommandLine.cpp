@@ -24,6 +24,7 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
     using Action = CommandLineOptions::Action;
     CommandLineOptions options;
     bool hoursGiven = false;
+    bool scaleGiven = false;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
         std::string_view inlineValue;
@@ -35,7 +36,8 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
                 arg = arg.substr(0, eq);
             }
         }
-        const bool takesValue = arg == "--hours" || arg == "--ref" || arg == "--into";
+        const bool takesValue =
+            arg == "--hours" || arg == "--scale" || arg == "--ref" || arg == "--into";
         if (hasInlineValue && !takesValue) {
             return Fail("option '" + std::string(arg) + "' takes no value after '='");
         }
@@ -79,6 +81,19 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
             }
             options.renderHours = hours;
             hoursGiven = true;
+        } else if (arg == "--scale") {
+            const std::string_view value =
+                hasInlineValue ? inlineValue : (i + 1 < argc ? argv[++i] : "");
+            int scale = 0;
+            const auto [end, ec] =
+                std::from_chars(value.data(), value.data() + value.size(), scale);
+            if (ec != std::errc() || end != value.data() + value.size() || scale < 1 ||
+                scale > kMaxRenderScale) {
+                return Fail("option '--scale' needs a whole number from 1 to " +
+                            std::to_string(kMaxRenderScale) + ", not '" + std::string(value) + "'");
+            }
+            options.renderScale = scale;
+            scaleGiven = true;
         } else if (arg == "--ref" || arg == "--into") {
             std::string_view value;
             if (hasInlineValue) {
@@ -121,12 +136,15 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
     if (!options.importInto.empty() && options.action != Action::ImportHistory) {
         return Fail("option '--into' belongs with '--import-history'");
     }
+    if (scaleGiven && options.action != Action::Render) {
+        return Fail("option '--scale' belongs with '--render'");
+    }
     return options;
 }
 
 std::string CommandLine::Usage() {
     return "Usage: torvane [--simulate]\n"
-           "       torvane --render LOG.blf OUT.png [--hours H] [--ref REF.blf]...\n"
+           "       torvane --render LOG.blf OUT.png [--hours H] [--scale N] [--ref REF.blf]...\n"
            "       torvane --import-history [FILE ...] [--into FOLDER]\n"
            "       torvane --help | --version\n";
 }
@@ -141,6 +159,7 @@ std::string CommandLine::Help() {
            "  --simulate          use a built-in simulated battery instead of the machine's\n"
            "  --render LOG OUT    draw the battery log file LOG into the PNG picture OUT\n"
            "  --hours H           with --render: the time axis spans H hours\n"
+           "  --scale N           with --render: the picture N times the size (1 to 4)\n"
            "  --ref REF           with --render: draw the battery log file REF too, as the\n"
            "                      window draws a reference log; up to three, slots 1 to 3\n"
            "  --import-history [FILE ...]\n"

@@ -21,6 +21,7 @@ struct CommandLineOptions {
     std::string renderLog;  // --render LOG.blf OUT.png
     std::string renderOut;
     int renderHours = 0;                    // --hours H, 0 when not given
+    int renderScale = 1;                    // --scale N: the picture N times the size
     std::vector<std::string> renderRefs;    // --ref REF.blf, up to three, for slots 1 to 3
     std::vector<std::string> historyFiles;  // --import-history FILE...; none: the daemon's own
     std::string importInto;                 // --into FOLDER, empty when not given
@@ -28,12 +29,13 @@ struct CommandLineOptions {
 };
 
 // The program's command line: --help, --version, --simulate,
-// --render LOG.blf OUT.png [--hours H] [--ref REF.blf]... and
+// --render LOG.blf OUT.png [--hours H] [--scale N] [--ref REF.blf]... and
 // --import-history [FILE ...] [--into FOLDER]. Options are taken in order; the first one that
 // ends the program (help, version or an error) decides.
 class CommandLine {
 public:
     static constexpr int kMaxRenderHours = 1000;
+    static constexpr int kMaxRenderScale = 4;
     static constexpr std::size_t kMaxRenderRefs = 3;  // one for each reference slot
 
     static CommandLineOptions Parse(int argc, const char* const* argv);

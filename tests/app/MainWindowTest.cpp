@@ -147,5 +147,24 @@ TEST(QtMessageBoxTest, TimersTickWhileTheBoxIsOpenAndTheAnswerComesBack) {
     EXPECT_GE(ticks, 5);
 }
 
+// Also run with QT_SCALE_FACTOR=2 (the ctest MainWindowAtTwoHundredPercent): the graph is
+// drawn at the screen's resolution and shown pixel for pixel, never enlarged.
+TEST_F(MainWindowTest, ThePictureHasTheScreensResolution) {
+    MainWindow& window = app.Window();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const int ratio = qRound(window.devicePixelRatioF());
+    const QImage picture = window.ClientArea()->Picture();
+    ASSERT_EQ(picture.size(), QSize(240, 320) * ratio);
+    const QImage shown = Picture().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), picture.size());
+    // The plot and its scales, below the banner and left of the Go button.
+    for (int y = 36 * ratio; y < 240 * ratio; ++y) {
+        for (int x = 0; x < 240 * ratio; ++x) {
+            ASSERT_EQ(shown.pixel(x, y), picture.pixel(x, y)) << x << "," << y;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace torvane::test

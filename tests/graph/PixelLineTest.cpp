@@ -1,3 +1,4 @@
+#include <array>
 #include <climits>
 #include <string>
 #include <vector>
@@ -103,6 +104,33 @@ TEST(PixelLine, ClippedLinesKeepTheirPixelsAndAbsurdOnesCostNothing) {
     Line(s, INT_MIN, INT_MIN, INT_MAX, INT_MAX);
     Line(s, INT_MAX, 5, INT_MIN, 5, {PenStyle::Dash, 1, 0});
     EXPECT_GT(s.Count(), 0);
+}
+
+TEST(PixelLine, AtAnyScaleStraightLinesCoverTheSamePicturePixels) {
+    // On a surface n times the size, a horizontal or vertical chain covers exactly the n x n
+    // blocks of the pixels it covers at scale 1: ends, dashes and pen widths alike.
+    const GraphPen pens[] = {
+        {PenStyle::Solid, 1, 0}, {PenStyle::Dash, 1, 0}, {PenStyle::Solid, 2, 0}};
+    for (int n = 2; n <= 4; ++n) {
+        for (const GraphPen& pen : pens) {
+            Surface coarse(30, 30);
+            Surface fine(30 * n, 30 * n);
+            std::int64_t coarsePhase = 0;
+            std::int64_t finePhase = 0;
+            for (auto [x0, y0, x1, y1] :
+                 {std::array{2, 3, 25, 3}, {25, 3, 25, 20}, {25, 20, 4, 20}}) {
+                DrawPixelLine(coarse.View(), x0, y0, x1, y1, pen, kInk, coarsePhase);
+                DrawPixelLine(fine.View(), x0, y0, x1, y1, pen, kInk, finePhase, n);
+            }
+            for (int y = 0; y < 30 * n; ++y) {
+                for (int x = 0; x < 30 * n; ++x) {
+                    ASSERT_EQ(fine.At(x, y), coarse.At(x / n, y / n))
+                        << "scale " << n << ", pen " << pen.width << "/"
+                        << static_cast<int>(pen.style) << " at " << x << "," << y;
+                }
+            }
+        }
+    }
 }
 
 int CharWidth(const std::string& text) {

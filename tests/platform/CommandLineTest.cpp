@@ -43,6 +43,9 @@ TEST(CommandLine, RendersALogWithAnOptionalTimeScale) {
     EXPECT_EQ(Parse({"--render", "a", "b", "--hours=3"}).renderHours, 3);
     EXPECT_EQ(Parse({"--ref", "r1", "--render", "a", "b", "--ref=r2"}).renderRefs,
               (std::vector<std::string>{"r1", "r2"}));
+    EXPECT_EQ(render.renderScale, 1);
+    EXPECT_EQ(Parse({"--scale", "4", "--render", "a", "b"}).renderScale, 4);
+    EXPECT_EQ(Parse({"--render", "a", "b", "--scale=2"}).renderScale, 2);
 }
 
 TEST(CommandLine, ImportsHistoryFromTheFilesAfterItIntoAnOptionalFolder) {
@@ -81,6 +84,11 @@ TEST(CommandLine, MistakesAreNamed) {
     expectError({"--import-history", "--into", "a", "--into", "b"}, "twice");
     expectError({"--import-history", "--render", "a", "b"}, "with '--import-history'");
     expectError({"h.dat", "--import-history"}, "unexpected argument 'h.dat'");
+    for (const char* bad : {"0", "5", "2x", ""}) {
+        expectError({"--render", "a", "b", "--scale", bad}, "whole number from 1 to 4");
+    }
+    expectError({"--render", "a", "b", "--scale"}, "--scale");
+    expectError({"--scale", "2"}, "'--scale' belongs with '--render'");
     expectError({"--simulate=yes"}, "takes no value");
 }
 

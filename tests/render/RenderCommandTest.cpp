@@ -50,8 +50,8 @@ protected:
 
     void SetUp() override { TempDir::Write(log, Bytes(EncodeLogFile(Discharge()))); }
 
-    int Run(std::optional<int> hours = std::nullopt, const std::string& from = "") {
-        return RunRenderCommand({from.empty() ? log : from, png, hours}, store, err);
+    int Run(std::optional<int> hours = std::nullopt, const std::string& from = "", int scale = 1) {
+        return RunRenderCommand({from.empty() ? log : from, png, hours, scale}, store, err);
     }
 };
 
@@ -73,6 +73,15 @@ TEST_F(Render, StoredColoursAndSwitchesAreUsedAndHoursOverrideTheScale) {
     ASSERT_EQ(Run(1), 0) << err.str();
     QImage one(QString::fromStdString(png));
     EXPECT_GT(CountInColumn(one, 82, kBlack, 38, 228), 50);  // dashed quarter line at 1 hour
+
+    // Twice the size: the same picture with two pixels each way for each of the window's.
+    ASSERT_EQ(Run(std::nullopt, "", 2), 0) << err.str();
+    QImage two(QString::fromStdString(png));
+    ASSERT_EQ(two.size(), QSize(480, 640));
+    EXPECT_EQ(two.pixel(2 * 59, 200), kBlack);  // the 1h column, two pixels wide
+    EXPECT_EQ(two.pixel(2 * 59 + 1, 200), kBlack);
+    EXPECT_EQ(two.pixel(2 * 59 + 2, 200), kWhite);
+    EXPECT_EQ(two.pixel(2 * 61, 2 * 58), 0xFF00FF00u);
     EXPECT_TRUE(store.writeLog.empty());
 }
 

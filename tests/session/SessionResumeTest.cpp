@@ -284,7 +284,7 @@ TEST_F(FullLog, AThousandSamplesKeepTheSessionRunningWithoutRecording) {
     Seconds(60);  // the status line still runs, once a minute, from the current reading
     EXPECT_EQ(dlg->m_strStatus,
               "Running, Battery: 57%, Run time: 16:40h, Estimated battery life: 555:33h, "
-              "316:40h left");
+              "316:40h left, log full");
     const int direct = window.directRedraws;
     Seconds(30);
     EXPECT_EQ(window.directRedraws, direct);

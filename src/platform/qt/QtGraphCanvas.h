@@ -1,30 +1,30 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
-#include <QGlyphRun>
 #include <QImage>
-#include <QPainter>
-#include <QRawFont>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "graph/GraphCanvas.h"
 #include "graph/PixelLine.h"
+#include "platform/qt/GraphFont.h"
 
 namespace torvane {
 
-// The graph's drawing surface on a window picture (a QImage): lines go straight into the
-// pixels, pixel-exact and without antialiasing; text is drawn with QPainter in an aliased
-// font. A colour is taken as 0x00BBGGRR with its top byte ignored, so the automatic colour
-// 0xFF000000 draws black. Needs a QGuiApplication for fonts.
+// The graph's drawing surface on a window picture (a QImage): lines and text go straight into
+// the pixels, pixel-exact and without smoothing, text in the graph's built-in font. A colour
+// is taken as 0x00BBGGRR with its top byte ignored, so the automatic colour 0xFF000000 draws
+// black. Needs a QGuiApplication.
+//
+// Coordinates are the picture's own pixels. A picture whose device pixel ratio is N (2 for a
+// screen at 200 %; 1 to 4) holds N x N pixels for each of them: lines cover the same places,
+// N times as many pixels wide, and text is laid out as at ratio 1 and drawn from the font at
+// N times the size.
 class QtGraphCanvas : public GraphCanvas {
 public:
-    // `window` is the window's picture; it must outlive the canvas and be a 32-bit RGB image.
-    explicit QtGraphCanvas(QImage& window);
-    ~QtGraphCanvas() override;
+    // `window` is the window's picture, a 32-bit RGB image; it and `font` must outlive the
+    // canvas.
+    QtGraphCanvas(QImage& window, GraphFont& font);
 
     QtGraphCanvas(const QtGraphCanvas&) = delete;
     QtGraphCanvas& operator=(const QtGraphCanvas&) = delete;
@@ -34,43 +34,38 @@ public:
     void SelectPen(const GraphPen& pen) override;
     void MoveTo(std::int32_t x, std::int32_t y) override;
     void LineTo(std::int32_t x, std::int32_t y) override;
+    // The built-in font comes in one weight, regular, and every weight draws in it: the light
+    // narrow faces at hand lose whole strokes at 10 pixels without smoothing (colons, the
+    // stem of an "h", "1" turning into "]").
     void SelectFont(std::int32_t height, std::int32_t weight) override;
     void SetTextColor(COLORREF colour) override;
     void DrawText(const std::string& text, const GraphRect& rect, std::uint32_t format) override;
+    std::int32_t TextWidth(const std::string& text) override;
     void EndComposition(std::int32_t copyWidth, std::int32_t copyHeight) override;
 
     static QRgb ToRgb(COLORREF colour);
 
+    // Character heights are held to this many pixels.
+    static constexpr int kMaxFontPixels = 100;
+
 private:
     struct State {
         GraphPen pen{};
-        QFont font;
-        QRawFont raw;  // the font's glyphs, for laying out text without shaping
-        int ascent = 0;
-        int lineHeight = 0;
+        int fontPixels = 12;  // the surface's default font
     };
 
-    // One line of text as glyphs placed on whole pixels from x = 0.
-    struct ShapedLine {
-        QGlyphRun run;
-        int width = 0;
-    };
-
-    static State MakeState(const QFont& font);
-    ShapedLine Shape(const QString& text) const;
-
-    QPainter& TextPainter();
-    void EndText();
     void SetTarget(QImage& image);
+    std::int32_t Scaled(std::int32_t v) const;  // picture pixels to image pixels
 
     QImage& m_window;
+    const int m_scale;  // pixels of the image per picture pixel, each way
+    GraphFont& m_font;
     QImage m_bitmap;
     QImage* m_target;
-    PixelSurface m_surface;               // m_target's pixels, for the lines
-    std::unique_ptr<QPainter> m_painter;  // open on m_target while texts are drawn
+    PixelSurface m_surface;  // m_target's pixels
     State m_state;
     State m_saved;  // the surface's state when the composition began
-    QColor m_textColour{Qt::black};
+    QRgb m_textColour = qRgb(0, 0, 0);
     std::int32_t m_x = 0;
     std::int32_t m_y = 0;
     std::int64_t m_dashPhase = 0;

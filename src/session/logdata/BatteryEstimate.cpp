@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "session/logdata/BatteryLog.h"
 #include "session/logdata/IntMath.h"
 
 namespace torvane {
@@ -43,10 +44,15 @@ std::string FormatRunningStatus(const StatusEstimateInput& in) {
     std::string line = FormatFirstSampleStatus(in.p, in.tNow) + ", Estimated battery life: ";
     const auto estimate = ComputeStatusEstimate(in);
     if (!estimate) {
-        return line + "N/A";
+        line += "N/A";
+    } else {
+        line += FormatHoursMinutes(estimate->lifeMinutes) + ", " +
+                FormatHoursMinutes(estimate->leftMinutes) + " left";
     }
-    return line + FormatHoursMinutes(estimate->lifeMinutes) + ", " +
-           FormatHoursMinutes(estimate->leftMinutes) + " left";
+    if (in.n >= BatteryLog::kCapacity) {
+        line += ", log full";  // nothing more is recorded
+    }
+    return line;
 }
 
 std::optional<EndPoint> EstimationEndPoint(std::int32_t m0, std::int32_t p0, std::int32_t mn,

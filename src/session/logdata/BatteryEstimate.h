@@ -27,7 +27,8 @@ std::optional<StatusEstimate> ComputeStatusEstimate(const StatusEstimateInput& i
 // "%d:%.2d" of v / 60 and v % 60 followed by "h", the sign on the minutes part when negative.
 std::string FormatHoursMinutes(std::int32_t minutes);
 
-// The status line of a running session after its first sample.
+// The status line of a running session after its first sample; it ends with ", log full" once
+// the log holds as many samples as it can.
 std::string FormatRunningStatus(const StatusEstimateInput& in);
 
 // The status line for the first sample: no estimate part.

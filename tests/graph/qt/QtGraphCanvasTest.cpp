@@ -1,7 +1,11 @@
 #include <QImage>
 
+#include <algorithm>
 #include <climits>
+#include <map>
 #include <set>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -38,8 +42,10 @@ GraphInput FirstRun() {
     return in;
 }
 
-QImage Blank() {
-    QImage image(240, 320, QImage::Format_RGB32);
+// A white window picture, `scale` pixels each way for each of the window's.
+QImage Blank(int scale = 1) {
+    QImage image(240 * scale, 320 * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(kWhite);
     return image;
 }
@@ -130,11 +136,168 @@ TEST(QtGraphPicture, PaintErasesButTheImmediateDrawKeepsTheWindow) {
     // ...and the paint path starts from an erased window.
     picture.PaintErased(in);
     EXPECT_EQ(picture.Image().pixel(61, 58), kWhite);
+
+    // The status text's rectangle is cleared before the immediate draw: a longer old text,
+    // wrapped onto a second line, leaves no piece behind.
+    in.status =
+        "Running, Battery: 80%, Run time: 2:00h, Estimated battery life: 10:00h, 8:00h left";
+    picture.PaintErased(in);
+    in.status = "Running, Battery: 80%, Run time: 2:01h";
+    picture.DrawOver(in);
+    GraphPicture fresh;
+    fresh.PaintErased(in);
+    EXPECT_TRUE(picture.Image() == fresh.Image());
+}
+
+// The pixels of a colour inside an area of the picture, in the image's own pixels.
+std::set<std::pair<int, int>> PixelsOf(const QImage& image, QRgb colour, const QRect& area) {
+    std::set<std::pair<int, int>> out;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixel(x, y) == colour) {
+                out.insert({x, y});
+            }
+        }
+    }
+    return out;
+}
+
+TEST(QtGraphPicture, AtTwoHundredPercentTheSameGeometryDrawnSharp) {
+    GraphPicture one;
+    GraphPicture two(2);
+    auto in = FirstRun();
+    in.log = BatteryLog{};
+    one.PaintErased(in);
+    two.PaintErased(in);
+    ASSERT_EQ(two.Image().size(), QSize(480, 640));
+    // Frame, shadow and every grid line, solid or dashed, cover the same places, each window
+    // pixel now 2 x 2 pixels.
+    for (int y = 37; y <= 229; ++y) {
+        for (int x = 30; x <= 236; ++x) {
+            const QRgb want = one.Image().pixel(x, y);
+            for (int d = 0; d < 4; ++d) {
+                ASSERT_EQ(two.Image().pixel(2 * x + d % 2, 2 * y + d / 2), want) << x << "," << y;
+            }
+        }
+    }
+    // The labels' text is twice as high.
+    auto inkRows = [](const QImage& image, const QRect& area) {
+        int rows = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            rows += InkWidth(image, Rgb(0x7F0000), QRect(area.left(), y, area.width(), 1)) > 0;
+        }
+        return rows;
+    };
+    const int labelRows = inkRows(one.Image(), QRect(1, 32, 25, 10));  // "100%"
+    EXPECT_GT(labelRows, 5);
+    EXPECT_EQ(inkRows(two.Image(), QRect(2, 64, 50, 20)), 2 * labelRows);
+
+    // The curve is drawn at the finer resolution, not enlarged: it runs within a pixel of the
+    // enlarged one without being the same.
+    in = FirstRun();
+    one.PaintErased(in);
+    two.PaintErased(in);
+    const QRgb session = Rgb(0x0000FF);
+    const auto fine = PixelsOf(two.Image(), session, two.Image().rect());
+    std::set<std::pair<int, int>> enlarged;
+    for (const auto& [x, y] : PixelsOf(one.Image(), session, one.Image().rect())) {
+        for (int d = 0; d < 4; ++d) {
+            enlarged.insert({2 * x + d % 2, 2 * y + d / 2});
+        }
+    }
+    EXPECT_NE(fine, enlarged);
+    for (const auto& [x, y] : fine) {
+        bool near = false;
+        for (int dy = -1; dy <= 1 && !near; ++dy) {
+            for (int dx = -1; dx <= 1 && !near; ++dx) {
+                near = enlarged.count({x + dx, y + dy}) > 0;
+            }
+        }
+        ASSERT_TRUE(near) << x << "," << y;
+    }
+}
+
+// Records the labels the graph draws while measuring them in the graph's font; draws nothing.
+class LabelRecorder : public QtGraphCanvas {
+public:
+    using QtGraphCanvas::QtGraphCanvas;
+    void BeginComposition(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
+    void EndComposition(std::int32_t, std::int32_t) override {}
+    void LineTo(std::int32_t, std::int32_t) override {}
+    void DrawText(const std::string& text, const GraphRect& rect, std::uint32_t format) override {
+        if (format != 0x10) {
+            labels.push_back({text, rect, format});
+        }
+    }
+    struct Label {
+        std::string text;
+        GraphRect rect;
+        std::uint32_t format;
+    };
+    std::vector<Label> labels;
+};
+
+// Ink pixels of a text drawn alone in a rectangle on a blank picture.
+int InkOf(GraphFont& font, const std::string& text, const GraphRect& rect, std::uint32_t format,
+          int scale) {
+    QImage image = Blank(scale);
+    QtGraphCanvas canvas(image, font);
+    canvas.SelectFont(-10, 100);
+    canvas.SetTextColor(0x000000);
+    canvas.DrawText(text, rect, format);
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        ink += static_cast<int>(std::count(row, row + image.width(), kBlack));
+    }
+    return ink;
+}
+
+TEST(QtGraphLabels, EveryLabelFitsItsRectangleFromOneToAThousandHours) {
+    GraphFont font;
+    EXPECT_EQ(font.AtPixelSize(10).Family(), "PT Sans Narrow");  // the built-in font
+    std::map<std::pair<std::string, std::uint32_t>, GraphRect> seen;
+    QImage image = Blank();
+    for (int hours = 1; hours <= 1000; ++hours) {
+        GraphInput in;
+        in.scaleHours = hours;
+        LabelRecorder canvas(image, font);
+        DrawGraph(canvas, in);
+        int hourLabelEnd = INT_MIN;
+        for (const auto& label : canvas.labels) {
+            const GraphRect& r = label.rect;
+            ASSERT_GE(r.left, 0) << label.text << " at " << hours << "h";
+            ASSERT_LE(r.right, 240) << label.text << " at " << hours << "h";
+            canvas.SelectFont(-10, 100);
+            ASSERT_LE(canvas.TextWidth(label.text), r.right - r.left)
+                << label.text << " at " << hours << "h";
+            if (label.text.back() == 'h') {
+                ASSERT_GE(r.left, hourLabelEnd) << label.text << " at " << hours << "h";
+                hourLabelEnd = r.right;
+            }
+            seen.emplace(std::pair{label.text, label.format}, r);
+        }
+    }
+    EXPECT_EQ(seen.count({"1000h", 0x24}), 0u);  // at 1000 hours only 0h has room
+    EXPECT_EQ(seen.count({"50h", 0x24}), 1u);
+    EXPECT_EQ(seen.count({"45m", 0x24}), 1u);
+    EXPECT_EQ(seen.count({"100%", 0x22}), 1u);
+    // No pixel of any label is cut off: it draws as much ink in its rectangle as in a wide
+    // one, on a screen at 100 % and at 200 %.
+    for (const auto& [key, rect] : seen) {
+        const auto& [text, format] = key;
+        for (int scale : {1, 2, 3, 4}) {
+            EXPECT_EQ(InkOf(font, text, rect, format, scale),
+                      InkOf(font, text, {40, 100, 200, 140}, format, scale))
+                << text << " at scale " << scale;
+        }
+    }
 }
 
 TEST(QtGraphCanvasText, LabelGlyphsHaveRealWidths) {
     QImage image = Blank();
-    QtGraphCanvas canvas(image);
+    GraphFont font;
+    QtGraphCanvas canvas(image, font);
     canvas.SelectFont(-10, 100);
     canvas.SetTextColor(0x000000);
     canvas.DrawText("iiii", {10, 10, 200, 30}, 0x24);
@@ -149,7 +312,8 @@ TEST(QtGraphCanvasText, LabelGlyphsHaveRealWidths) {
 TEST(QtGraphCanvasText, ClippedToItsRectangleOverOpaqueWhite) {
     QImage image(240, 320, QImage::Format_RGB32);
     image.fill(qRgb(0, 200, 0));
-    QtGraphCanvas canvas(image);
+    GraphFont font;
+    QtGraphCanvas canvas(image, font);
     canvas.SelectFont(-10, 100);
     canvas.SetTextColor(0x0000FF);
     // An hour label at x = 51: only 10 pixels wide, so "10h" loses its right part.
@@ -173,7 +337,8 @@ TEST(QtGraphCanvasText, ClippedToItsRectangleOverOpaqueWhite) {
 
 TEST(QtGraphCanvasText, HugeAndOffSurfaceRectanglesAreSafe) {
     QImage image = Blank();
-    QtGraphCanvas canvas(image);
+    GraphFont font;
+    QtGraphCanvas canvas(image, font);
     canvas.SelectFont(INT_MIN, INT_MAX);
     canvas.SetTextColor(0x000000);
     canvas.DrawText("gone", {INT_MAX - 10, 5, INT_MAX, 20}, 0x24);
@@ -189,7 +354,8 @@ TEST(QtGraphCanvasText, HugeAndOffSurfaceRectanglesAreSafe) {
 
 TEST(QtGraphCanvasText, StatusTextWrapsAndIsCutAtTheBottom) {
     QImage image = Blank();
-    QtGraphCanvas canvas(image);
+    GraphFont font;
+    QtGraphCanvas canvas(image, font);
     canvas.SelectFont(-10, 100);
     canvas.SetTextColor(0x00009C);
     const std::string longText(400, 'x');

@@ -31,6 +31,12 @@ TEST(StatusLine, NotAvailableWithTwoSamplesOrNoDrop) {
               "Running, Battery: 99%, Run time: 0:05h, Estimated battery life: N/A");
     EXPECT_EQ(FormatRunningStatus(Input(98, 10, 10, 99, 2)),
               "Running, Battery: 98%, Run time: 0:10h, Estimated battery life: N/A");
+    // A full log says so, whether or not there is an estimate; one sample short it does not.
+    EXPECT_EQ(FormatRunningStatus(Input(100, 999, 999, 100, 1000)),
+              "Running, Battery: 100%, Run time: 16:39h, Estimated battery life: N/A, log full");
+    EXPECT_EQ(FormatRunningStatus(Input(97, 20, 20, 99, 999)),
+              "Running, Battery: 97%, Run time: 0:20h, Estimated battery life: 16:40h, "
+              "16:10h left");
     // Still at 100 %: the start level is 100 too, so there is no drop to divide by.
     EXPECT_FALSE(ComputeStatusEstimate(Input(100, 30, 20, 100, 5)).has_value());
 }
