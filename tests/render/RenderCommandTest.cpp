@@ -105,7 +105,7 @@ TEST_F(Render, ReferenceLogsFillSlotsOneToThreeAndFollowTheirSwitches) {
         refs.push_back(dir / ("ref" + std::to_string(refs.size() + 1) + ".blf"));
         TempDir::Write(refs.back(), Bytes(EncodeLogFile(ref)));
     }
-    ASSERT_EQ(RunRenderCommand({log, png, std::nullopt, refs}, store, err), 0) << err.str();
+    ASSERT_EQ(RunRenderCommand({log, png, std::nullopt, 1, refs}, store, err), 0) << err.str();
     const QImage img(QString::fromStdString(png));
     // At 7 hours: x = 31 + m x 206 / 420, y = 38 + (100 - p) x 192 / 100.
     EXPECT_EQ(img.pixel(89, 134), 0xFFFF0000u);  // slot 1 at (120, 50)
@@ -134,7 +134,7 @@ TEST_F(Render, BadLogFilesFailWithAMessageAndNoPicture) {
 
     // A bad reference log is refused as a bad log is.
     err.str("");
-    EXPECT_EQ(RunRenderCommand({log, png, std::nullopt, {log, version2}}, store, err), 1);
+    EXPECT_EQ(RunRenderCommand({log, png, std::nullopt, 1, {log, version2}}, store, err), 1);
     EXPECT_NE(err.str().find("Not a valid Torvane log file"), std::string::npos) << err.str();
 
     const std::string truncated = dir / "short.blf";
