@@ -187,8 +187,8 @@ int RunRenderProgram(const CommandLineOptions& options, const Environment& env, 
     HiveRegistry registry(env.registryPath, [](const std::string& message) {
         std::cerr << "torvane: " << message << "\n";
     });
-    RenderRequest request{options.renderLog, options.renderOut, std::nullopt,
-                          options.renderScale, options.renderRefs};
+    RenderRequest request{options.renderLog, options.renderOut, std::nullopt, options.renderScale,
+                          options.renderRefs};
     if (options.renderHours > 0) {
         request.hours = options.renderHours;
     }
