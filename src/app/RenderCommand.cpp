@@ -23,6 +23,8 @@
 #include "platform/qt/GraphPicture.h"
 #include "session/CDlgMain.h"
 #include "session/logdata/BatteryEstimate.h"
+#include "settings/SettingsRecord.h"
+#include "settings/SettingsTable.h"
 
 namespace torvane {
 
@@ -150,9 +152,10 @@ int RunRenderCommand(const RenderRequest& request, IRegistry& settings, std::ost
     NoInhibitor inhibitor;
     const MainServices services{power,      timers, registry,   window,      messages,
                                 fileDialog, files,  notifyIcon, powerOffKey, inhibitor};
+    CSettingsStore store(registry);
+    InitDefaultSettings(store);  // lands in the read-only view only
     CDlgMain dlg(services);
-    dlg.InitDefaultSettings();  // lands in the read-only view only
-    dlg.LoadSettings();
+    dlg.ApplySettings(LoadSettings(store));
     dlg.m_log = *log;
     for (std::size_t slot = 0; slot < refs.size(); ++slot) {
         dlg.m_ref[slot] = refs[slot];

@@ -14,6 +14,8 @@
 #include "session/SessionClock.h"
 #include "session/logdata/BatteryLog.h"
 #include "settings/CSettingsStore.h"
+#include "settings/SettingsRecord.h"
+#include "settings/SettingsTable.h"
 #include "settings/SuspendTimeoutOverride.h"
 
 namespace torvane {
@@ -60,9 +62,10 @@ public:
     void OnInitDialog();
     void OnDestroy();
 
-    // Settings.
+    // Settings: the first-run step, and the load that the window takes as a whole.
     void InitDefaultSettings();
     void LoadSettings();
+    void ApplySettings(const SettingsRecord& settings);
 
     // The session controller.
     void StartCountdown();
@@ -117,14 +120,14 @@ public:
 
     // Run-time state, in declaration order of the window's data.
     unsigned int m_nMonitorTimer = 0;
-    BOOL m_bAutoStartMode = 0;
+    bool m_bAutoStartMode = false;
     std::string m_strSavePath;
     DWORD m_dwSavedSuspendTimeout = 0;
     BOOL m_bMinimizePending = 1;
-    BOOL m_bIgnorePowerOff = 0;
-    BOOL m_bMinimizeOnStart = 0;
+    bool m_bIgnorePowerOff = false;
+    bool m_bMinimizeOnStart = false;
     std::int32_t m_nAutoPowerOffAt = 0;
-    BOOL m_bAutoPowerOff = 0;
+    bool m_bAutoPowerOff = false;
     COLORREF m_crGrid1 = 0;
     COLORREF m_crGrid2 = 0;
     COLORREF m_crGrid3 = 0;
@@ -135,15 +138,15 @@ public:
     COLORREF m_crStatus = 0;
     std::int32_t m_nLastStatusMinute = 0;
     std::int32_t m_nMinEstimateSamples = 2;
-    BOOL m_bShowEstimations = 0;
+    bool m_bShowEstimations = false;
     std::int32_t m_nLoadTarget = kLoadTargetNone;
-    BOOL m_bAutoSave = 0;
-    BOOL m_bShowDetailedGrid = 0;
+    bool m_bAutoSave = false;
+    bool m_bShowDetailedGrid = false;
     std::string m_strStatus;
     NotifyIconRecord m_nid;
-    std::array<BOOL, 3> m_bShowRef{};
-    BOOL m_bShowHGrid = 0;
-    BOOL m_bShowVGrid = 0;
+    std::array<bool, 3> m_bShowRef{};
+    bool m_bShowHGrid = false;
+    bool m_bShowVGrid = false;
     MenuBarRecord m_mbi;
     std::int32_t m_nCountdown = 0;
     unsigned int m_nCountdownTimer = 0;
@@ -168,7 +171,7 @@ public:
 
 private:
     LogFileCommands FileCommands();
-    void ToggleView(BOOL& flag, const char* valueName);
+    void ToggleView(bool& flag, FlagSetting setting);
     void SetTimeScale(int hours);
     // Runs `call` once the handler now running has returned, unless this object is gone.
     void PostToSelf(std::function<void(CDlgMain&)> call);

@@ -16,25 +16,25 @@ bool CDlgMain::OnCommand(unsigned int id) {
             OnResumeSession();
             return true;
         case cmd::kShowVGrid:
-            ToggleView(m_bShowVGrid, "ShowVGrid");
+            ToggleView(m_bShowVGrid, Setting::ShowVGrid);
             return true;
         case cmd::kShowHGrid:
-            ToggleView(m_bShowHGrid, "ShowHGrid");
+            ToggleView(m_bShowHGrid, Setting::ShowHGrid);
             return true;
         case cmd::kShowDetailedGrid:
-            ToggleView(m_bShowDetailedGrid, "ShowDetailedGrid");
+            ToggleView(m_bShowDetailedGrid, Setting::ShowDetailedGrid);
             return true;
         case cmd::kShowEstimations:
-            ToggleView(m_bShowEstimations, "DrawEstimations");
+            ToggleView(m_bShowEstimations, Setting::DrawEstimations);
             return true;
         case cmd::kShowRef1:
-            ToggleView(m_bShowRef[0], "ShowRef1");
+            ToggleView(m_bShowRef[0], Setting::ShowRef1);
             return true;
         case cmd::kShowRef2:
-            ToggleView(m_bShowRef[1], "ShowRef2");
+            ToggleView(m_bShowRef[1], Setting::ShowRef2);
             return true;
         case cmd::kShowRef3:
-            ToggleView(m_bShowRef[2], "ShowRef3");
+            ToggleView(m_bShowRef[2], Setting::ShowRef3);
             return true;
         case cmd::kSaveLog:
             FileCommands().SaveLog(m_log);
@@ -71,21 +71,15 @@ LogFileCommands CDlgMain::FileCommands() {
     return LogFileCommands(m_services.files, m_services.messages, m_services.fileDialog);
 }
 
-void CDlgMain::ToggleView(BOOL& flag, const char* valueName) {
-    // Stored inverted: 0 means shown, so an absent value reads as shown.
-    if (flag == 1) {
-        flag = 0;
-        m_settings.WriteDword(valueName, 1);
-    } else {
-        flag = 1;
-        m_settings.WriteDword(valueName, 0);
-    }
+void CDlgMain::ToggleView(bool& flag, FlagSetting setting) {
+    flag = !flag;
+    WriteFlag(m_settings, setting, flag);
     m_services.window.FullRedraw();
 }
 
 void CDlgMain::SetTimeScale(int hours) {
     m_nScaleHours = hours;
-    m_settings.WriteDword("ScaleHours", static_cast<DWORD>(hours));
+    WriteNumber(m_settings, Setting::ScaleHours, static_cast<DWORD>(hours));
     m_services.window.FullRedraw();
 }
 

@@ -14,7 +14,7 @@ GraphInput CDlgMain::MakeGraphInput() const {
     in.showVGrid = m_bShowVGrid;
     in.showDetailedGrid = m_bShowDetailedGrid;
     in.showEstimations = m_bShowEstimations;
-    in.showRef = m_bShowRef;
+    in.showRef = {m_bShowRef[0], m_bShowRef[1], m_bShowRef[2]};
     in.gridColour = m_crGrid1;
     in.gridDetailColour = m_crGrid2;
     in.gridScaleColour = m_crGrid3;

@@ -4,7 +4,7 @@ namespace torvane {
 
 void CDlgMain::OverrideSuspendTimeout(BOOL bOverride) {
     if (bOverride != 0) {
-        if (m_bIgnorePowerOff == 0) {
+        if (!m_bIgnorePowerOff) {
             return;
         }
         m_suspendOverride.Override(m_dwSavedSuspendTimeout);

@@ -242,7 +242,7 @@ void CDlgMain::OnGoStop() {
 }
 
 void CDlgMain::OnResumeSession() {
-    m_bAutoStartMode = 0;  // in memory only; the next settings load sets it from the store
+    m_bAutoStartMode = false;  // in memory only; the next settings load sets it from the store
     if (SessionOrCountdownActive(*this)) {
         if (m_nSessionTimer != 0) {
             m_services.timers.KillTimer(IDT_SESSION);

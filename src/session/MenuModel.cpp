@@ -85,13 +85,13 @@ int ScaleHoursOfCommand(unsigned int id) {
 
 MenuStates ComputeMenuStates(const CDlgMain& dlg) {
     MenuStates states;
-    states.checked[cmd::kShowEstimations] = dlg.m_bShowEstimations != 0;
-    states.checked[cmd::kShowVGrid] = dlg.m_bShowVGrid != 0;
-    states.checked[cmd::kShowHGrid] = dlg.m_bShowHGrid != 0;
-    states.checked[cmd::kShowRef1] = dlg.m_bShowRef[0] != 0;
-    states.checked[cmd::kShowRef2] = dlg.m_bShowRef[1] != 0;
-    states.checked[cmd::kShowRef3] = dlg.m_bShowRef[2] != 0;
-    states.checked[cmd::kShowDetailedGrid] = dlg.m_bShowDetailedGrid != 0;
+    states.checked[cmd::kShowEstimations] = dlg.m_bShowEstimations;
+    states.checked[cmd::kShowVGrid] = dlg.m_bShowVGrid;
+    states.checked[cmd::kShowHGrid] = dlg.m_bShowHGrid;
+    states.checked[cmd::kShowRef1] = dlg.m_bShowRef[0];
+    states.checked[cmd::kShowRef2] = dlg.m_bShowRef[1];
+    states.checked[cmd::kShowRef3] = dlg.m_bShowRef[2];
+    states.checked[cmd::kShowDetailedGrid] = dlg.m_bShowDetailedGrid;
 
     // A scale set elsewhere (say 12 on the View page) leaves every item unchecked.
     states.checked[cmd::kScaleAuto] = false;
@@ -102,7 +102,7 @@ MenuStates ComputeMenuStates(const CDlgMain& dlg) {
     states.sessionItemText = dlg.m_nSessionTimer != 0 ? "Stop session" : "Start session";
 
     // Neither can be chosen during the unplug countdown or in auto-start mode.
-    const bool sessionCommands = dlg.m_nCountdownTimer == 0 && dlg.m_bAutoStartMode == 0;
+    const bool sessionCommands = dlg.m_nCountdownTimer == 0 && !dlg.m_bAutoStartMode;
     states.enabled[cmd::kResumeSession] = sessionCommands;
     states.enabled[cmd::kStartSession] = sessionCommands;
     return states;

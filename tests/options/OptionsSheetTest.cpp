@@ -248,7 +248,7 @@ TEST_F(OptionsSheet, SessionsPageLimitsTheFolderAndRunsModallyUntilClosed) {
     EXPECT_EQ(RunOptionsSheet(nullptr, store, static_cast<IStartupShortcut&>(shortcut)),
               QDialog::Rejected);
     EXPECT_EQ(shownPath, "\\My Documents");
-    EXPECT_EQ(maxLength, kSavePathMaxUnits);
+    EXPECT_EQ(maxLength, 199);
     EXPECT_TRUE(autoSave);
     EXPECT_FALSE(autoStart);
     EXPECT_EQ(store.ReadString("SavePath"), "\\Logs");

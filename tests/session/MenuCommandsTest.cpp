@@ -125,40 +125,44 @@ TEST_F(MenuCommands, TogglesStoreInvertedSenseAtOnceAndTwiceRestores) {
     struct Toggle {
         unsigned int id;
         const char* value;
-        BOOL CDlgMain::*flag;
+        bool& (*flag)(CDlgMain&);
     };
+#define FLAG(member) [](CDlgMain& d) -> bool& { return d.member; }
     const Toggle toggles[] = {
-        {cmd::kShowVGrid, "ShowVGrid", &CDlgMain::m_bShowVGrid},
-        {cmd::kShowHGrid, "ShowHGrid", &CDlgMain::m_bShowHGrid},
-        {cmd::kShowDetailedGrid, "ShowDetailedGrid", &CDlgMain::m_bShowDetailedGrid},
-        {cmd::kShowEstimations, "DrawEstimations", &CDlgMain::m_bShowEstimations},
+        {cmd::kShowVGrid, "ShowVGrid", FLAG(m_bShowVGrid)},
+        {cmd::kShowHGrid, "ShowHGrid", FLAG(m_bShowHGrid)},
+        {cmd::kShowDetailedGrid, "ShowDetailedGrid", FLAG(m_bShowDetailedGrid)},
+        {cmd::kShowEstimations, "DrawEstimations", FLAG(m_bShowEstimations)},
+        {cmd::kShowRef1, "ShowRef1", FLAG(m_bShowRef[0])},
+        {cmd::kShowRef2, "ShowRef2", FLAG(m_bShowRef[1])},
+        {cmd::kShowRef3, "ShowRef3", FLAG(m_bShowRef[2])},
     };
+#undef FLAG
     for (const auto& t : toggles) {
-        ASSERT_EQ(dlg.*t.flag, 1) << t.value;  // first run: everything shown
+        ASSERT_TRUE(t.flag(dlg)) << t.value;  // first run: everything shown
         EXPECT_FALSE(IsStored(t.value));
+        registry.writeLog.clear();
         dlg.OnCommand(t.id);
-        EXPECT_EQ(dlg.*t.flag, 0) << t.value;
+        EXPECT_FALSE(t.flag(dlg)) << t.value;
         EXPECT_EQ(Stored(t.value), 1u) << t.value;
+        ASSERT_EQ(registry.writeLog.size(), 1u) << t.value;  // this value only
+        EXPECT_EQ(registry.writeLog[0].second, t.value);
         EXPECT_FALSE(ComputeMenuStates(dlg).checked[t.id]);
         dlg.OnCommand(t.id);
-        EXPECT_EQ(dlg.*t.flag, 1) << t.value;
+        EXPECT_TRUE(t.flag(dlg)) << t.value;
         EXPECT_EQ(Stored(t.value), 0u) << t.value;
         EXPECT_TRUE(ComputeMenuStates(dlg).checked[t.id]);
     }
 
+    // Only the toggled item loses its check mark, and it stays off after a reload of the
+    // settings, as after a restart.
     dlg.OnCommand(cmd::kShowRef2);
-    EXPECT_EQ(dlg.m_bShowRef[1], 0);
-    EXPECT_EQ(dlg.m_bShowRef[0], 1);
-    EXPECT_EQ(Stored("ShowRef2"), 1u);
-    EXPECT_FALSE(IsStored("ShowRef1"));
     auto states = ComputeMenuStates(dlg);
     EXPECT_TRUE(states.checked[cmd::kShowRef1]);
     EXPECT_FALSE(states.checked[cmd::kShowRef2]);
     EXPECT_TRUE(states.checked[cmd::kShowRef3]);
-
-    // The toggled value survives a reload of the settings, as after a restart.
     dlg.LoadSettings();
-    EXPECT_EQ(dlg.m_bShowRef[1], 0);
+    EXPECT_FALSE(dlg.m_bShowRef[1]);
 }
 
 TEST_F(MenuCommands, ExitAsksTheRightQuestionAndNoChangesNothing) {
@@ -234,7 +238,7 @@ TEST_F(MenuCommands, OptionsClosedReloadsSettingsAndRedraws) {
     registry.PutDword(kSettingsKey, "ScaleHours", 12);
     const int redraws = window.fullRedraws;
     dlg.OnOptionsClosed();
-    EXPECT_EQ(dlg.m_bAutoStartMode, 1);
+    EXPECT_TRUE(dlg.m_bAutoStartMode);
     EXPECT_FALSE(window.goEnabled);
     EXPECT_EQ(dlg.m_nScaleHours, 12);
     EXPECT_EQ(window.fullRedraws, redraws + 1);

@@ -57,14 +57,14 @@ void CDataExchange::Fail(int id, const std::string& message) {
     m_controls.FocusControl(id);
 }
 
-void CDataExchange::Check(int id, BOOL& value) {
+void CDataExchange::Check(int id, bool& value) {
     if (m_bFailed) {
         return;
     }
     if (m_bSaveAndValidate) {
-        value = m_controls.IsChecked(id) ? 1 : 0;
+        value = m_controls.IsChecked(id);
     } else {
-        m_controls.SetChecked(id, value != 0);
+        m_controls.SetChecked(id, value);
     }
 }
 

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "options/logic/IPageControls.h"
-#include "platform/WinTypes.h"
 
 namespace torvane {
 
@@ -25,7 +24,7 @@ public:
     bool SaveAndValidate() const { return m_bSaveAndValidate; }
     bool Failed() const { return m_bFailed; }
 
-    void Check(int id, BOOL& value);
+    void Check(int id, bool& value);
     // The field as a whole number.
     void Int(int id, int& value);
     // The field's text; taking it refuses more than `maxUnits` UTF-16 units.

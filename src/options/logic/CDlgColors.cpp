@@ -4,7 +4,7 @@ namespace torvane {
 
 void CDlgColors::ReadSettings() {
     for (std::size_t i = 0; i < kColourSettings.size(); ++i) {
-        m_crColours[i] = m_store.ReadDword(kColourSettings[i].valueName);
+        m_crColours[i] = ReadNumber(m_store, kColourSettings[i].setting);
     }
 }
 
@@ -21,7 +21,7 @@ void CDlgColors::DoDataExchange(CDataExchange& dx) {
 bool CDlgColors::OnApply() {
     UpdateData(true);
     for (std::size_t i = 0; i < kColourSettings.size(); ++i) {
-        m_store.WriteDword(kColourSettings[i].valueName, m_crColours[i]);
+        WriteNumber(m_store, kColourSettings[i].setting, m_crColours[i]);
     }
     return true;
 }

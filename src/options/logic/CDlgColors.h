@@ -3,25 +3,26 @@
 #include <array>
 
 #include "options/logic/COptionsPage.h"
+#include "settings/SettingsTable.h"
 
 namespace torvane {
 
 // One colour of the Colors page: its picker and the value it is stored under.
 struct ColourSetting {
     int pickerId;
-    const char* valueName;
+    NumberSetting setting;
 };
 
 // The eight colours in the order they are read and stored: Grid first, Status text last.
 inline constexpr std::array<ColourSetting, 8> kColourSettings = {{
-    {1015, "ColorGrid1"},
-    {1018, "ColorGrid2"},
-    {1019, "ColorGrid3"},
-    {1021, "ColorRef1"},
-    {1022, "ColorRef2"},
-    {1023, "ColorRef3"},
-    {1020, "ColorSess"},
-    {1024, "ColorStatus"},
+    {1015, Setting::ColorGrid1},
+    {1018, Setting::ColorGrid2},
+    {1019, Setting::ColorGrid3},
+    {1021, Setting::ColorRef1},
+    {1022, Setting::ColorRef2},
+    {1023, Setting::ColorRef3},
+    {1020, Setting::ColorSess},
+    {1024, Setting::ColorStatus},
 }};
 
 // The Colors page: eight colour pickers. Colours are stored as they are, the automatic marker

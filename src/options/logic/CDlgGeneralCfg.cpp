@@ -3,30 +3,23 @@
 #include <string>
 
 #include "options/logic/OptionsControlIds.h"
+#include "settings/SettingsTable.h"
 
 namespace torvane {
-
-namespace {
-
-BOOL Plain(DWORD stored) {
-    return stored != 0 ? 1 : 0;
-}
-
-}  // namespace
 
 CDlgGeneralCfg::CDlgGeneralCfg(const CSettingsStore& store, IStartupShortcut& shortcut,
                                IPageControls& controls)
     : COptionsPage(store, controls), m_shortcut(shortcut) {}
 
 void CDlgGeneralCfg::ReadSettings() {
-    m_bAutoPowerOff = Plain(m_store.ReadDword("AutoPowerOff"));
-    Controls().EnableControl(IDC_POWER_OFF_AT, m_bAutoPowerOff != 0);
+    m_bAutoPowerOff = ReadFlag(m_store, Setting::AutoPowerOff);
+    Controls().EnableControl(IDC_POWER_OFF_AT, m_bAutoPowerOff);
     // Shown as stored; the field keeps it within range once the user has been in it.
-    m_nAutoPowerOffAt = static_cast<int>(m_store.ReadDword("AutoPowerOffAt"));
-    m_bAutoStart = Plain(m_store.ReadDword("AutoStart"));
+    m_nAutoPowerOffAt = static_cast<int>(ReadNumber(m_store, Setting::AutoPowerOffAt));
+    m_bAutoStart = ReadFlag(m_store, Setting::AutoStart);
     m_bAutoStartApplied = m_bAutoStart;
-    m_bMinimizeOnStart = Plain(m_store.ReadDword("MinimizeOnStart"));
-    m_bIgnorePowerOff = Plain(m_store.ReadDword("IgnorePowerOff"));
+    m_bMinimizeOnStart = ReadFlag(m_store, Setting::MinimizeOnStart);
+    m_bIgnorePowerOff = ReadFlag(m_store, Setting::IgnorePowerOff);
 }
 
 void CDlgGeneralCfg::DoDataExchange(CDataExchange& dx) {
@@ -41,16 +34,16 @@ void CDlgGeneralCfg::OnClicked(int id) {
     if (id != IDC_AUTO_POWER_OFF) {
         return;
     }
-    m_bAutoPowerOff = Controls().IsChecked(IDC_AUTO_POWER_OFF) ? 1 : 0;
+    m_bAutoPowerOff = Controls().IsChecked(IDC_AUTO_POWER_OFF);
     const auto typed = ParseDialogInt(Controls().GetText(IDC_POWER_OFF_AT));
     if (typed) {
         m_nAutoPowerOffAt = *typed;
-    } else if (m_bAutoPowerOff == 0) {
+    } else if (!m_bAutoPowerOff) {
         // A field about to be disabled must not keep an entry the user can no longer correct
         // but Apply would refuse: it gets back the last good number.
         Controls().SetText(IDC_POWER_OFF_AT, std::to_string(m_nAutoPowerOffAt));
     }
-    Controls().EnableControl(IDC_POWER_OFF_AT, m_bAutoPowerOff != 0);
+    Controls().EnableControl(IDC_POWER_OFF_AT, m_bAutoPowerOff);
 }
 
 void CDlgGeneralCfg::OnKillFocus(int id) {
@@ -64,12 +57,13 @@ void CDlgGeneralCfg::OnKillFocus(int id) {
         return;
     }
     m_nAutoPowerOffAt = *typed;
-    if (m_nAutoPowerOffAt > kPowerOffAtHighest) {
-        m_nAutoPowerOffAt = kPowerOffAtHighest;
+    constexpr SettingLimits limits = Limits(Setting::AutoPowerOffAt);
+    if (m_nAutoPowerOffAt > limits.highest) {
+        m_nAutoPowerOffAt = limits.highest;
         Controls().SetText(IDC_POWER_OFF_AT, std::to_string(m_nAutoPowerOffAt));
     }
-    if (m_nAutoPowerOffAt < kPowerOffAtLowest) {
-        m_nAutoPowerOffAt = kPowerOffAtLowest;
+    if (m_nAutoPowerOffAt < limits.lowest) {
+        m_nAutoPowerOffAt = limits.lowest;
         Controls().SetText(IDC_POWER_OFF_AT, std::to_string(m_nAutoPowerOffAt));
     }
 }
@@ -78,21 +72,20 @@ bool CDlgGeneralCfg::OnApply() {
     if (!UpdateData(true)) {
         return false;
     }
-    m_store.WriteDword("IgnorePowerOff", m_bIgnorePowerOff != 0 ? 1 : 0);
-    m_store.WriteDword("AutoPowerOff", m_bAutoPowerOff != 0 ? 1 : 0);
-    m_store.WriteDword("AutoPowerOffAt", static_cast<DWORD>(m_nAutoPowerOffAt));
+    WriteFlag(m_store, Setting::IgnorePowerOff, m_bIgnorePowerOff);
+    WriteFlag(m_store, Setting::AutoPowerOff, m_bAutoPowerOff);
+    WriteNumber(m_store, Setting::AutoPowerOffAt, static_cast<DWORD>(m_nAutoPowerOffAt));
     if (m_bAutoStart != m_bAutoStartApplied) {
-        // Remembered before the shortcut step, whatever that step's outcome.
+        // Remembered and stored before the shortcut step, whatever that step's outcome.
         m_bAutoStartApplied = m_bAutoStart;
-        if (m_bAutoStart != 0) {
-            m_store.WriteDword("AutoStart", 1);
+        WriteFlag(m_store, Setting::AutoStart, m_bAutoStart);
+        if (m_bAutoStart) {
             m_shortcut.Create();
         } else {
-            m_store.WriteDword("AutoStart", 0);
             m_shortcut.Delete();
         }
     }
-    m_store.WriteDword("MinimizeOnStart", m_bMinimizeOnStart != 0 ? 1 : 0);
+    WriteFlag(m_store, Setting::MinimizeOnStart, m_bMinimizeOnStart);
     return true;
 }
 

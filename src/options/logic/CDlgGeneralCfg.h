@@ -23,12 +23,12 @@ protected:
 private:
     // "Auto start after a soft reset" as last read or applied: the shortcut is touched only
     // when the box differs from it.
-    BOOL m_bAutoStartApplied = 0;
+    bool m_bAutoStartApplied = false;
     IStartupShortcut& m_shortcut;
-    BOOL m_bAutoPowerOff = 0;
-    BOOL m_bAutoStart = 0;
-    BOOL m_bIgnorePowerOff = 0;
-    BOOL m_bMinimizeOnStart = 0;
+    bool m_bAutoPowerOff = false;
+    bool m_bAutoStart = false;
+    bool m_bIgnorePowerOff = false;
+    bool m_bMinimizeOnStart = false;
     int m_nAutoPowerOffAt = 0;
 };
 

@@ -1,19 +1,20 @@
 #include "options/logic/CDlgSessionCfg.h"
 
 #include "options/logic/OptionsControlIds.h"
+#include "settings/SettingsTable.h"
 
 namespace torvane {
 
 void CDlgSessionCfg::ReadSettings() {
-    m_strSavePath = m_store.ReadString("SavePath");
-    m_bAutoSave = m_store.ReadDword("AutoSaveSessions") == 0 ? 1 : 0;
-    m_bAutoStartOnBattery = m_store.ReadDword("AutoStartSessions") == 0 ? 1 : 0;
+    m_strSavePath = ReadText(m_store, Setting::SavePath);
+    m_bAutoSave = ReadFlag(m_store, Setting::AutoSaveSessions);
+    m_bAutoStartOnBattery = ReadFlag(m_store, Setting::AutoStartSessions);
 }
 
 void CDlgSessionCfg::DoDataExchange(CDataExchange& dx) {
     dx.Check(IDC_AUTO_SAVE_SESSIONS, m_bAutoSave);
     dx.Check(IDC_AUTO_START_SESSIONS, m_bAutoStartOnBattery);
-    dx.Text(IDC_SAVE_PATH, m_strSavePath, kSavePathMaxUnits);
+    dx.Text(IDC_SAVE_PATH, m_strSavePath, Limits(Setting::SavePath).highest);
 }
 
 bool CDlgSessionCfg::OnApply() {
@@ -21,9 +22,9 @@ bool CDlgSessionCfg::OnApply() {
         return false;
     }
     // Stored as typed: whether the folder exists is for the auto-save to find out.
-    m_store.WriteString("SavePath", m_strSavePath);
-    m_store.WriteDword("AutoSaveSessions", m_bAutoSave != 0 ? 0 : 1);
-    m_store.WriteDword("AutoStartSessions", m_bAutoStartOnBattery != 0 ? 0 : 1);
+    WriteText(m_store, Setting::SavePath, m_strSavePath);
+    WriteFlag(m_store, Setting::AutoSaveSessions, m_bAutoSave);
+    WriteFlag(m_store, Setting::AutoStartSessions, m_bAutoStartOnBattery);
     return true;
 }
 

@@ -20,8 +20,8 @@ protected:
     void DoDataExchange(CDataExchange& dx) override;
 
 private:
-    BOOL m_bAutoSave = 0;
-    BOOL m_bAutoStartOnBattery = 0;
+    bool m_bAutoSave = false;
+    bool m_bAutoStartOnBattery = false;
     std::string m_strSavePath;
 };
 

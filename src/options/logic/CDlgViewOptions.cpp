@@ -1,31 +1,20 @@
 #include "options/logic/CDlgViewOptions.h"
 
 #include "options/logic/OptionsControlIds.h"
+#include "settings/SettingsTable.h"
 
 namespace torvane {
 
-namespace {
-
-BOOL Inverted(DWORD stored) {
-    return stored == 0 ? 1 : 0;
-}
-
-DWORD StoreInverted(BOOL checked) {
-    return checked != 0 ? 0 : 1;
-}
-
-}  // namespace
-
 void CDlgViewOptions::ReadSettings() {
     // As stored: an absent scale shows 0, which Apply then refuses.
-    m_nScaleHours = static_cast<int>(m_store.ReadDword("ScaleHours"));
-    m_bDrawEstimations = Inverted(m_store.ReadDword("DrawEstimations"));
-    m_bShowRef1 = Inverted(m_store.ReadDword("ShowRef1"));
-    m_bShowRef2 = Inverted(m_store.ReadDword("ShowRef2"));
-    m_bShowRef3 = Inverted(m_store.ReadDword("ShowRef3"));
-    m_bShowHGrid = Inverted(m_store.ReadDword("ShowHGrid"));
-    m_bShowVGrid = Inverted(m_store.ReadDword("ShowVGrid"));
-    m_bShowDetailedGrid = Inverted(m_store.ReadDword("ShowDetailedGrid"));
+    m_nScaleHours = static_cast<int>(ReadStoredNumber(m_store, Setting::ScaleHours));
+    m_bDrawEstimations = ReadFlag(m_store, Setting::DrawEstimations);
+    m_bShowRef1 = ReadFlag(m_store, Setting::ShowRef1);
+    m_bShowRef2 = ReadFlag(m_store, Setting::ShowRef2);
+    m_bShowRef3 = ReadFlag(m_store, Setting::ShowRef3);
+    m_bShowHGrid = ReadFlag(m_store, Setting::ShowHGrid);
+    m_bShowVGrid = ReadFlag(m_store, Setting::ShowVGrid);
+    m_bShowDetailedGrid = ReadFlag(m_store, Setting::ShowDetailedGrid);
 }
 
 void CDlgViewOptions::DoDataExchange(CDataExchange& dx) {
@@ -37,21 +26,22 @@ void CDlgViewOptions::DoDataExchange(CDataExchange& dx) {
     dx.Check(IDC_SHOW_REF3, m_bShowRef3);
     dx.Check(IDC_SHOW_VGRID, m_bShowVGrid);
     dx.Int(IDC_SCALE_HOURS, m_nScaleHours);
-    dx.MinMaxInt(m_nScaleHours, kScaleHoursLowest, kScaleHoursHighest);
+    constexpr SettingLimits limits = Limits(Setting::ScaleHours);
+    dx.MinMaxInt(m_nScaleHours, limits.lowest, limits.highest);
 }
 
 bool CDlgViewOptions::OnApply() {
     if (!UpdateData(true)) {
         return false;
     }
-    m_store.WriteDword("ScaleHours", static_cast<DWORD>(m_nScaleHours));
-    m_store.WriteDword("DrawEstimations", StoreInverted(m_bDrawEstimations));
-    m_store.WriteDword("ShowRef1", StoreInverted(m_bShowRef1));
-    m_store.WriteDword("ShowRef2", StoreInverted(m_bShowRef2));
-    m_store.WriteDword("ShowRef3", StoreInverted(m_bShowRef3));
-    m_store.WriteDword("ShowHGrid", StoreInverted(m_bShowHGrid));
-    m_store.WriteDword("ShowVGrid", StoreInverted(m_bShowVGrid));
-    m_store.WriteDword("ShowDetailedGrid", StoreInverted(m_bShowDetailedGrid));
+    WriteNumber(m_store, Setting::ScaleHours, static_cast<DWORD>(m_nScaleHours));
+    WriteFlag(m_store, Setting::DrawEstimations, m_bDrawEstimations);
+    WriteFlag(m_store, Setting::ShowRef1, m_bShowRef1);
+    WriteFlag(m_store, Setting::ShowRef2, m_bShowRef2);
+    WriteFlag(m_store, Setting::ShowRef3, m_bShowRef3);
+    WriteFlag(m_store, Setting::ShowHGrid, m_bShowHGrid);
+    WriteFlag(m_store, Setting::ShowVGrid, m_bShowVGrid);
+    WriteFlag(m_store, Setting::ShowDetailedGrid, m_bShowDetailedGrid);
     return true;
 }
 

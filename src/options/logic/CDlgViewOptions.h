@@ -19,13 +19,13 @@ protected:
     void DoDataExchange(CDataExchange& dx) override;
 
 private:
-    BOOL m_bShowDetailedGrid = 0;
-    BOOL m_bShowHGrid = 0;
-    BOOL m_bDrawEstimations = 0;
-    BOOL m_bShowRef1 = 0;
-    BOOL m_bShowRef2 = 0;
-    BOOL m_bShowRef3 = 0;
-    BOOL m_bShowVGrid = 0;
+    bool m_bShowDetailedGrid = false;
+    bool m_bShowHGrid = false;
+    bool m_bDrawEstimations = false;
+    bool m_bShowRef1 = false;
+    bool m_bShowRef2 = false;
+    bool m_bShowRef3 = false;
+    bool m_bShowVGrid = false;
     int m_nScaleHours = 0;
 };
 

@@ -45,12 +45,4 @@ inline constexpr int IDC_COLOR_REF2 = 1022;
 inline constexpr int IDC_COLOR_REF3 = 1023;
 inline constexpr int IDC_COLOR_STATUS = 1024;
 
-// Limits the pages keep.
-inline constexpr int kPowerOffAtLowest = 1;
-inline constexpr int kPowerOffAtHighest = 99;
-inline constexpr int kScaleHoursLowest = 1;
-inline constexpr int kScaleHoursHighest = 50;
-// The longest save folder the settings store can hold, in UTF-16 units.
-inline constexpr int kSavePathMaxUnits = 199;
-
 }  // namespace torvane

@@ -1,6 +1,7 @@
 #include "options/logic/PageTemplates.h"
 
 #include "options/logic/OptionsControlIds.h"
+#include "settings/SettingsTable.h"
 
 namespace torvane {
 
@@ -40,8 +41,8 @@ PageTemplate MakeGeneral() {
              "Spin2",
              {103, 63, 10, 14},
              0,
-             kPowerOffAtLowest,
-             kPowerOffAtHighest,
+             Limits(Setting::AutoPowerOffAt).lowest,
+             Limits(Setting::AutoPowerOffAt).highest,
              false},
             {IDC_STATIC, K::Static, "%", {108, 67, 10, 9}},
             {IDC_STATIC, K::GroupBox, "Start up", {2, 83, 133, 35}},
@@ -69,7 +70,7 @@ PageTemplate MakeSessions() {
             {IDC_AUTO_START_SESSIONS, K::CheckBox, "Auto-start on battery power", {8, 56, 119, 10}},
             {IDC_AUTO_SAVE_SESSIONS, K::CheckBox, "Auto save sessions", {8, 68, 119, 10}},
             {IDC_STATIC, K::Static, "Save to:", {8, 82, 28, 10}},
-            {IDC_SAVE_PATH, K::Edit, "", {41, 81, 90, 11}, kSavePathMaxUnits},
+            {IDC_SAVE_PATH, K::Edit, "", {41, 81, 90, 11}, Limits(Setting::SavePath).highest},
         })};
 }
 
@@ -93,8 +94,8 @@ PageTemplate MakeView() {
              "Spin1",
              {47, 103, 10, 14},
              0,
-             kScaleHoursLowest,
-             kScaleHoursHighest,
+             Limits(Setting::ScaleHours).lowest,
+             Limits(Setting::ScaleHours).highest,
              true},
             {IDC_STATIC, K::GroupBox, "Grid", {70, 44, 66, 48}},
             {IDC_SHOW_VGRID, K::CheckBox, "Vertical", {76, 54, 56, 10}},

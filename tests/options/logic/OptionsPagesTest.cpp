@@ -328,11 +328,13 @@ TEST_F(OptionsPages, ViewApplyStoresEachBoxInvertedInItsOrder) {
 TEST_F(OptionsPages, ColorsGivesEachPickerItsStoredColourAndStoresThemOnlyAtApply) {
     WriteFirstRunValues();
     Put("ColorGrid2", kAutomaticColour);
+    Put("ColorGrid3", 0x030405);
     registry.DeleteValue(kSettingsKey, "ColorStatus");
     CDlgColors page(store, controls);
     page.OnInitDialog();
     EXPECT_EQ(controls.GetColour(IDC_COLOR_GRID1), 0x7F0000u);
     EXPECT_EQ(controls.GetColour(IDC_COLOR_GRID2), kAutomaticColour);
+    EXPECT_EQ(controls.GetColour(IDC_COLOR_GRID3), 0x030405u);
     EXPECT_EQ(controls.GetColour(IDC_COLOR_REF1), 0x7F007Fu);
     EXPECT_EQ(controls.GetColour(IDC_COLOR_REF2), 0x7F7F00u);
     EXPECT_EQ(controls.GetColour(IDC_COLOR_REF3), 0x007F7Fu);
@@ -351,6 +353,7 @@ TEST_F(OptionsPages, ColorsGivesEachPickerItsStoredColourAndStoresThemOnlyAtAppl
     EXPECT_EQ(Get("ColorSess"), 0x00FF00u);
     EXPECT_EQ(Get("ColorRef3"), kAutomaticColour);
     EXPECT_EQ(Get("ColorGrid2"), kAutomaticColour);
+    EXPECT_EQ(Get("ColorGrid3"), 0x030405u);
     EXPECT_EQ(Get("ColorStatus"), 0u);
 }
 
