@@ -24,7 +24,6 @@
 #include "session/CDlgMain.h"
 #include "session/logdata/BatteryEstimate.h"
 #include "settings/SettingsRecord.h"
-#include "settings/SettingsTable.h"
 
 namespace torvane {
 

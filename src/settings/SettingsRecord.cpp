@@ -4,6 +4,24 @@
 
 namespace torvane {
 
+void InitDefaultSettings(CSettingsStore& store) {
+    const SettingDef& marker = Def(Setting::InitData);
+    if (ReadStoredNumber(store, Setting::InitData) == marker.firstRun.number) {
+        return;
+    }
+    for (const SettingDef& def : kSettingsTable) {
+        if (def.id == Setting::InitData || !def.firstRun.written) {
+            continue;
+        }
+        if (def.type == SettingType::Text) {
+            store.WriteString(def.name, def.firstRun.text);
+        } else {
+            store.WriteDword(def.name, def.firstRun.number);
+        }
+    }
+    store.WriteDword(marker.name, marker.firstRun.number);
+}
+
 SettingsRecord LoadSettings(CSettingsStore& store) {
     SettingsRecord r;
     r.scaleHours = static_cast<std::int32_t>(ReadNumber(store, Setting::ScaleHours));

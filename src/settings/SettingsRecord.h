@@ -33,6 +33,11 @@ struct SettingsRecord {
     bool autoStartMode = false;
 };
 
+// The first-run step: unless "InitData" says it has run, writes every first-run value of the
+// settings table in its order, and "InitData" last, so an interrupted first run is redone at
+// the next start.
+void InitDefaultSettings(CSettingsStore& store);
+
 // Reads every value the main window holds, in the table's order; writes nothing.
 SettingsRecord LoadSettings(CSettingsStore& store);
 

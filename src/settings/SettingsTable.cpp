@@ -42,22 +42,4 @@ bool WriteText(CSettingsStore& store, TextSetting setting, const std::string& te
     return store.WriteString(Def(setting.id).name, text);
 }
 
-void InitDefaultSettings(CSettingsStore& store) {
-    const SettingDef& marker = Def(Setting::InitData);
-    if (ReadStoredNumber(store, Setting::InitData) == marker.firstRun.number) {
-        return;
-    }
-    for (const SettingDef& def : kSettingsTable) {
-        if (def.id == Setting::InitData || !def.firstRun.written) {
-            continue;
-        }
-        if (def.type == SettingType::Text) {
-            store.WriteString(def.name, def.firstRun.text);
-        } else {
-            store.WriteDword(def.name, def.firstRun.number);
-        }
-    }
-    store.WriteDword(marker.name, marker.firstRun.number);
-}
-
 }  // namespace torvane

@@ -37,7 +37,7 @@ enum class Setting : std::uint8_t {
     AutoStart,
     SavePath,
     AutoSaveSessions,
-    AutoStartSessions,
+    AutoStartSessions
 };
 inline constexpr std::size_t kSettingCount = 25;
 
@@ -74,7 +74,8 @@ struct SettingDef {
     const char* name;
     SettingType type;
     StoredSense sense;
-    // The number the settings load takes when the value is absent or 0.
+    // The number the settings load takes when the value is absent or 0 (an absent text reads
+    // as the empty text).
     DWORD absent;
     FirstRun firstRun;
     std::optional<SettingLimits> limits;
@@ -176,9 +177,5 @@ bool WriteNumber(CSettingsStore& store, NumberSetting setting, DWORD value);
 
 std::string ReadText(CSettingsStore& store, TextSetting setting);
 bool WriteText(CSettingsStore& store, TextSetting setting, const std::string& text);
-
-// The first-run step: unless "InitData" says it has run, writes every first-run value of the
-// table in its order, and "InitData" last, so an interrupted first run is redone next time.
-void InitDefaultSettings(CSettingsStore& store);
 
 }  // namespace torvane

@@ -10,6 +10,7 @@
 #include "options/logic/CDlgViewOptions.h"
 #include "options/logic/FakePageControls.h"
 #include "options/logic/OptionsControlIds.h"
+#include "settings/SettingsRecord.h"
 
 namespace torvane::test {
 namespace {
@@ -29,17 +30,7 @@ protected:
     }
     // What the first start leaves in the store.
     void WriteFirstRunValues() {
-        for (const char* name : {"ColorGrid1", "ColorGrid2", "ColorGrid3"}) {
-            Put(name, 0x7F0000);
-        }
-        Put("ColorRef1", 0x7F007F);
-        Put("ColorRef2", 0x7F7F00);
-        Put("ColorRef3", 0x007F7F);
-        Put("ColorSess", 0x0000FF);
-        Put("ColorStatus", 0x00009C);
-        store.WriteString("SavePath", "\\My Documents");
-        Put("AutoStartSessions", 1);
-        Put("InitData", 3);
+        InitDefaultSettings(store);
         registry.writeLog.clear();
     }
     std::vector<std::string> Written() const {
