@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
@@ -114,7 +115,8 @@ TEST_F(MainWindowTest, CloseButtonDuringASessionAsksAndNoKeepsWindowAndSession) 
     ASSERT_NE(app.Dialog().m_nSessionTimer, 0u);
 
     QString asked;
-    QTimer::singleShot(50, &window, [&asked] {
+    // The box's own loop is the first to run this.
+    QTimer::singleShot(0, &window, [&asked] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr) {
             return;
@@ -135,13 +137,21 @@ TEST(QtMessageBoxTest, TimersTickWhileTheBoxIsOpenAndTheAnswerComesBack) {
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
     ticker.start(20);
+    // Answered once the other timer has ticked behind the box a few times, or after 5 s.
     QString title;
-    QTimer::singleShot(300, [&title] {
+    QElapsedTimer open;
+    open.start();
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
+        if (box == nullptr || (ticks < 5 && open.elapsed() < 5000)) {
+            return;
+        }
+        answer.stop();
         title = box->windowTitle();
         box->button(QMessageBox::No)->click();
     });
+    answer.start(5);
     EXPECT_EQ(messages.Show("Stop current session?", MessageButtons::YesNo), MessageAnswer::No);
     EXPECT_EQ(title, "Torvane");
     EXPECT_GE(ticks, 5);

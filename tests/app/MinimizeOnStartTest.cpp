@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+#include <QEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -20,10 +22,20 @@ protected:
         registry.PutDword(kSettingsKey, "InitData", 3);
         registry.PutDword(kSettingsKey, "MinimizeOnStart", minimizeOnStart);
         app.Create();
+        app.Window().ClientArea()->installEventFilter(&firstPaint);
         app.Window().show();
-        // The first paint comes with the first round of events after showing.
-        QTest::qWait(100);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return firstPaint.seen; }, 5000))
+            << "the window was never painted";
     }
+
+    // Notes the window's first paint, which is where it minimises itself.
+    struct PaintWatch : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            seen = seen || event->type() == QEvent::Paint;
+            return false;
+        }
+        bool seen = false;
+    } firstPaint;
 
     FakePowerStatus power;
     FakeTimers timers;
@@ -41,7 +53,7 @@ TEST_F(MinimizeOnStart, FirstPaintMinimisesOnceAndRestoringStaysRestored) {
 
     app.Window().ShowAndActivate();
     app.Window().ClientArea()->repaint();
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
     EXPECT_FALSE(app.Window().isMinimized());
 }
 

@@ -35,6 +35,9 @@ struct HostStore {
     std::shared_ptr<void> DiskWithRoomFor(std::size_t bytes) {
         return std::make_shared<FileSizeLimit>(bytes);
     }
+    // This process's memory from address 0, where nothing is mapped: a regular file that opens
+    // and fails on every read, as a damaged disk's file does.
+    std::string UnreadableFile() { return "/proc/self/mem"; }
 
     TempDir dir;
     DevicePaths paths{dir / "device"};
@@ -49,6 +52,11 @@ struct MemoryStore {
     std::shared_ptr<void> DiskWithRoomFor(std::size_t bytes) {
         store.freeBytes = bytes;
         return nullptr;
+    }
+    std::string UnreadableFile() {
+        store.files["\\My Documents\\bad.blf"] = {1, 0, 0, 0};
+        store.unreadable.insert("\\My Documents\\bad.blf");
+        return "\\My Documents\\bad.blf";
     }
 
     MemoryFileStore store;
@@ -102,6 +110,13 @@ TYPED_TEST(FileStores, AReadReturnsNoMoreThanItAsks) {
     ASSERT_EQ(store.WriteFile(path, Bytes(100, 0x11)), FileWriteResult::Ok);
     EXPECT_EQ(this->Read(path, 10), Bytes(10, 0x11));
     EXPECT_EQ(this->Read(path, 1000), Bytes(100, 0x11));
+}
+
+TYPED_TEST(FileStores, AFileThatOpensButCannotBeReadIsToldApartAndGivesNothing) {
+    Bytes out{3};
+    EXPECT_EQ(this->files.store.ReadFile(this->files.UnreadableFile(), 8, out),
+              FileReadResult::ReadFailed);
+    EXPECT_EQ(out, Bytes{3});
 }
 
 TYPED_TEST(FileStores, AFileThatCannotBeMadeIsReportedAsSuch) {

@@ -72,11 +72,16 @@ TYPED_TEST(SuspendTimeoutJournals, ARunningCopyKeepsItsValue) {
 
 TYPED_TEST(SuspendTimeoutJournals, TheValueOfAnEndedRunIsFoundOnceAtTheNextStart) {
     this->journals.Run()->Record(180);  // ends without Clear, as a killed run would
-    auto next = this->journals.Run();
-    EXPECT_EQ(next->Pending(), std::optional<DWORD>(180));
-    EXPECT_FALSE(next->Pending().has_value());  // now it is this run's own
-    EXPECT_FALSE(this->journals.Run()->Pending().has_value());
-    next->Clear();
+    {
+        auto next = this->journals.Run();
+        EXPECT_EQ(next->Pending(), std::optional<DWORD>(180));
+        EXPECT_FALSE(next->Pending().has_value());  // now it is this run's own
+        EXPECT_FALSE(this->journals.Run()->Pending().has_value());
+        EXPECT_TRUE(next->Record(180));  // kept again for a session of its own
+    }  // killed again before it was put back: the start after finds it
+    auto last = this->journals.Run();
+    EXPECT_EQ(last->Pending(), std::optional<DWORD>(180));
+    last->Clear();
     EXPECT_FALSE(this->journals.Exists());
     EXPECT_FALSE(this->journals.Run()->Pending().has_value());
 }

@@ -30,7 +30,7 @@ Result RunProgram(const TempDir& dir, const QStringList& args) {
     process.start(QStringLiteral(TORVANE_PROGRAM), args);
     if (!process.waitForFinished(30000)) {
         process.kill();
-        return {};
+        return {-1, "the program did not end within 30 s"};
     }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardError().toStdString()};

@@ -133,6 +133,25 @@ TEST_F(PowerFlow, EndingTheProgramAnyOtherWayStillRestores) {
     EXPECT_FALSE(journal.kept.has_value());
 }
 
+TEST_F(PowerFlow, SwitchingTheOptionMidSessionFollowsTheOverrideMade) {
+    StartWithJournal();
+    // Switched off while overridden: the stop still puts the value back.
+    StartSessionOnBattery(90);
+    dlg->m_bIgnorePowerOff = 0;
+    dlg->OnGoStop();  // "Stop current session?" Yes
+    EXPECT_EQ(SuspendTimeout(), 180u);
+    EXPECT_FALSE(OverrideInForce());
+
+    // Switched on while a session ran without an override: nothing to restore.
+    StartSessionOnBattery(90);
+    dlg->m_bIgnorePowerOff = 1;
+    const int before = registry.AccessCount(kPowerTimeoutsKey);
+    dlg->OnGoStop();
+    EXPECT_EQ(registry.AccessCount(kPowerTimeoutsKey), before);
+    EXPECT_EQ(SuspendTimeout(), 180u);
+    EXPECT_FALSE(OverrideInForce());
+}
+
 TEST_F(PowerFlow, StartUpPutsBackWhatAKilledRunLeftOff) {
     registry.PutDword(kPowerTimeoutsKey, "BattSuspendTimeout", 0);
     journal.kept = 180;

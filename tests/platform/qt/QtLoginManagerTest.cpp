@@ -9,7 +9,6 @@
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusUnixFileDescriptor>
@@ -79,10 +78,6 @@ bool ReadEndClosed(int writeEnd, int waitMs) {
 class QtLoginManagerTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test_platform_qt";
-        static char* argv[] = {name, nullptr};
-        app = new QCoreApplication(argc, argv);
         dir = new QTemporaryDir;
         const QString config = dir->filePath(QStringLiteral("bus.conf"));
         QFile file(config);
@@ -132,7 +127,6 @@ protected:
         daemon->kill();
         daemon->waitForFinished();
         delete daemon;
-        delete app;
         delete dir;
     }
     void SetUp() override {
@@ -147,7 +141,6 @@ protected:
     static inline QTemporaryDir* dir = nullptr;
     static inline QProcess* daemon = nullptr;
     static inline QByteArray address;
-    static inline QCoreApplication* app = nullptr;
     static inline QDBusConnection* service = nullptr;
     static inline QThread* serviceThread = nullptr;
     static inline FakeLogind logind;
