@@ -8,7 +8,7 @@
 
 #include "graph/DrawSeries.h"
 #include "graph/GraphGeometry.h"
-#include "session/logdata/IntMath.h"
+#include "logdata/IntMath.h"
 
 namespace torvane {
 

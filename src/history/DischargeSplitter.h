@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "history/HistoryLine.h"
-#include "session/logdata/BatteryLog.h"
+#include "logdata/BatteryLog.h"
 
 namespace torvane {
 

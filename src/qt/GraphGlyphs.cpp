@@ -1,4 +1,4 @@
-#include "platform/qt/GraphGlyphs.h"
+#include "qt/GraphGlyphs.h"
 
 #include <QBitmap>
 #include <QGlyphRun>

@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <string>
 
+#include "logdata/BatteryEstimate.h"
+#include "logdata/IntMath.h"
 #include "platform/IMessageBox.h"
 #include "platform/IPowerOffKey.h"
 #include "platform/IPowerStatus.h"
 #include "platform/ITimers.h"
 #include "platform/IWindowHost.h"
 #include "session/CDlgMain.h"
-#include "session/logdata/BatteryEstimate.h"
-#include "session/logdata/IntMath.h"
 
 namespace torvane {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/QtLoginManager.h"
+#include "qt/QtLoginManager.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -79,10 +79,12 @@ bool ReadEndClosed(int writeEnd, int waitMs) {
 class QtLoginManagerTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test_platform_qt";
-        static char* argv[] = {name, nullptr};
-        app = new QCoreApplication(argc, argv);
+        if (QCoreApplication::instance() == nullptr) {
+            static int argc = 1;
+            static char name[] = "test_qt";
+            static char* argv[] = {name, nullptr};
+            app = new QCoreApplication(argc, argv);
+        }
         dir = new QTemporaryDir;
         const QString config = dir->filePath(QStringLiteral("bus.conf"));
         QFile file(config);

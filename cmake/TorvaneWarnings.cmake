@@ -1,0 +1,17 @@
+# The warnings every Torvane target is built with; TORVANE_WERROR (on in the presets, so in CI)
+# makes each one an error.
+set(TORVANE_WARNINGS
+    -Wall
+    -Wextra
+    -Wpedantic
+    -Wshadow
+    -Wconversion)
+set(TORVANE_GCC_WARNINGS)
+
+function(torvane_warnings target)
+    target_compile_options(${target} PRIVATE ${TORVANE_WARNINGS}
+                           $<$<CXX_COMPILER_ID:GNU>:${TORVANE_GCC_WARNINGS}>)
+    if(TORVANE_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()
