@@ -5,8 +5,19 @@ set(TORVANE_WARNINGS
     -Wextra
     -Wpedantic
     -Wshadow
-    -Wconversion)
-set(TORVANE_GCC_WARNINGS)
+    -Wconversion
+    -Wnon-virtual-dtor
+    -Woverloaded-virtual
+    -Wold-style-cast
+    -Wnull-dereference
+    -Wformat=2
+    -Wimplicit-fallthrough
+    -Wsuggest-override)
+# These only g++ knows; clang would reject them as unknown.
+set(TORVANE_GCC_WARNINGS
+    -Wduplicated-cond
+    -Wduplicated-branches
+    -Wlogical-op)
 
 function(torvane_warnings target)
     target_compile_options(${target} PRIVATE ${TORVANE_WARNINGS}
