@@ -32,8 +32,7 @@ namespace {
 // settings steps but shows nothing, times nothing and touches no device.
 class NoPower : public IPowerStatus {
 public:
-    int BatteryPercent() override { return -1; }
-    bool OnAcPower() override { return true; }
+    PowerReading Read() override { return {}; }
 };
 class NoTimers : public ITimers {
 public:

@@ -28,8 +28,9 @@ constexpr std::array<Point, 9> kCurve = {{
 
 SimulatedBattery::SimulatedBattery(Clock clock) : m_clock(std::move(clock)), m_startMs(m_clock()) {}
 
-int SimulatedBattery::BatteryPercent() {
-    return PercentAt(m_clock() - m_startMs);
+PowerReading SimulatedBattery::Read() {
+    const int percent = PercentAt(m_clock() - m_startMs);
+    return {false, percent, {{"simulated", percent, true}}};
 }
 
 int SimulatedBattery::PercentAt(std::int64_t elapsedMs) {
