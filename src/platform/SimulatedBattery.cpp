@@ -34,7 +34,7 @@ PowerReading SimulatedBattery::Read() {
 }
 
 int SimulatedBattery::PercentAt(std::int64_t elapsedMs) {
-    constexpr std::int64_t kMinuteMs = 60 * 1000;
+    constexpr std::int64_t kMinuteMs = std::int64_t{60} * 1000;
     if (elapsedMs <= 0) {
         return 100;
     }
