@@ -18,8 +18,8 @@
 #include "fakes/RecordingCanvas.h"
 #include "graph/DrawGraph.h"
 #include "graph/GraphGeometry.h"
-#include "platform/qt/GraphPicture.h"
-#include "platform/qt/QtGraphCanvas.h"
+#include "qt/GraphPicture.h"
+#include "qt/QtGraphCanvas.h"
 
 namespace {
 

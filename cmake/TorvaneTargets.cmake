@@ -1,11 +1,6 @@
 # Shared compile settings and helpers for Torvane targets.
 
-function(torvane_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion)
-    if(TORVANE_WERROR)
-        target_compile_options(${target} PRIVATE -Werror)
-    endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/TorvaneWarnings.cmake)
 
 if(TORVANE_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all
@@ -18,12 +13,34 @@ else()
     add_link_options(LINKER:-z,relro LINKER:-z,now)
 endif()
 
-# A plain C++ library made of every source in the given folder (behaviour lives here).
-function(torvane_plain_library target dir)
-    file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
-    add_library(${target} STATIC ${sources})
-    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+# Each library publishes only its own folder: its include root in the build tree holds one link,
+# named as the folder is under src/, to that folder. A target sees the headers of the libraries
+# it links and no others, so an include the layers do not allow fails to compile. The link is
+# relative, so a checkout moved with its build folder still builds.
+function(torvane_publish_folder target dir)
+    set(root ${CMAKE_BINARY_DIR}/include/${target})
+    get_filename_component(parent ${root}/${dir} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
+    file(RELATIVE_PATH folder ${parent} ${PROJECT_SOURCE_DIR}/src/${dir})
+    file(CREATE_LINK ${folder} ${root}/${dir} SYMBOLIC)
+    target_include_directories(${target} PUBLIC ${root})
+endfunction()
+
+# A library made of every source in one folder under src/.
+function(torvane_library target dir)
+    file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp)
+    list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+    add_library(${target} STATIC ${sources} ${ARGN})
+    torvane_publish_folder(${target} ${dir})
     torvane_warnings(${target})
+endfunction()
+
+# The libraries that use Qt, which no behaviour library may link.
+set_property(GLOBAL PROPERTY TORVANE_QT_LIBRARIES "")
+function(torvane_qt_library target dir)
+    torvane_library(${target} ${dir} ${ARGN})
+    set_target_properties(${target} PROPERTIES AUTOMOC ON AUTORCC ON)
+    set_property(GLOBAL APPEND PROPERTY TORVANE_QT_LIBRARIES ${target})
 endfunction()
 
 # A GoogleTest executable made of every source in a tests folder.
@@ -43,6 +60,7 @@ endfunction()
 # Configure-time proof that a behaviour library does not link Qt, directly or through anything
 # it links: every library reachable from its link interface is checked.
 function(torvane_assert_no_qt)
+    get_property(qt_libraries GLOBAL PROPERTY TORVANE_QT_LIBRARIES)
     foreach(root ${ARGN})
         if(NOT TARGET ${root})
             continue()
@@ -57,7 +75,7 @@ function(torvane_assert_no_qt)
                 continue()
             endif()
             list(APPEND seen ${item})
-            if(item MATCHES "(^|[^A-Za-z])[Qq][Tt][0-9]*(::|$|_)" OR item STREQUAL "torvane_qt")
+            if(item MATCHES "(^|[^A-Za-z])[Qq][Tt][0-9]*(::|$|_)" OR item IN_LIST qt_libraries)
                 message(FATAL_ERROR
                         "${root} links ${item}; behaviour libraries must not use Qt")
             endif()

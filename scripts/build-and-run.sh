@@ -5,6 +5,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh build
-cmake --preset default -DTORVANE_BUILD_TESTS=OFF -DTORVANE_BUILD_BENCH=OFF >/dev/null
+# The program alone is built. A build folder already set up (by the test command, say) is kept
+# as it is; a new one is set up without the tests, whose packages this script does not install.
+if [ -f build/CMakeCache.txt ]; then
+    cmake --preset default
+else
+    cmake --preset default -DTORVANE_BUILD_TESTS=OFF
+fi
 cmake --build --preset default --target torvane torvane_data
 TORVANE_TIME_SCALE="${TORVANE_TIME_SCALE:-60}" exec ./build/torvane --simulate "$@"

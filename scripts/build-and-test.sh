@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds everything and runs every test: the normal build, the
-# install and package checks, the same tests under the address and undefined-behaviour
-# sanitizers, and the formatting check.
+# Installs what is needed, builds everything and runs every test: the normal build with its
+# tests and benchmarks, the install and package checks, clang-tidy over the sources, the same
+# tests under the address and undefined-behaviour sanitizers, and the formatting check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,15 +12,18 @@ bash scripts/install-deps.sh build test
 export TORVANE_REQUIRE_ALL="${TORVANE_REQUIRE_ALL:-1}"
 
 echo "== Build and test"
-cmake --preset default -DTORVANE_BUILD_TESTS=ON >/dev/null
+cmake --preset default -DTORVANE_BUILD_TESTS=ON -DTORVANE_BUILD_BENCH=ON
 cmake --build --preset default
 ctest --preset default
 
 echo "== Install and package"
 bash scripts/check-install.sh
 
+echo "== clang-tidy"
+bash scripts/check-tidy.sh build
+
 echo "== Build and test under sanitizers"
-cmake --preset asan >/dev/null
+cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that Torvane needs, by purpose:
 #   build        compile the program and the files it installs (menu entry, icons, manual)
-#   test         build and run the tests, the formatting check and the install and package
-#                checks (validators, lintian)
+#   test         build and run the tests and benchmarks, the formatting and clang-tidy checks
+#                and the install and package checks (validators, lintian)
 #   screenshots  look at the window under Xvfb by hand (no test needs these)
 #   fuzz         the libFuzzer build with clang (fuzz/README.md)
 # With no argument: build and test. Quick when everything is present. As root it installs what
@@ -14,7 +14,7 @@ build=(
     fonts-paratype  # the graph's font, built into the program
 )
 test=(
-    git clang-format
+    git clang-format clang-tidy
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core  # the face the text drawing tests measure
     dbus-daemon        # the private system bus of the login manager test

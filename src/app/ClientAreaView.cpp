@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/DialogUnits.h"
+#include "qt/DialogUnits.h"
 #include "session/CDlgMain.h"
 
 namespace torvane {

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "platform/qt/GraphPicture.h"
+#include "qt/GraphPicture.h"
 
 namespace torvane {
 

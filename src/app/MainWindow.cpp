@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "app/ClientAreaView.h"
-#include "app/DialogUnits.h"
-#include "platform/qt/ProgramIcon.h"
+#include "qt/DialogUnits.h"
+#include "qt/ProgramIcon.h"
 #include "session/CDlgMain.h"
 
 // The pictures are compiled into a static library, whose resources must be registered by name.
@@ -21,6 +21,16 @@ static void RegisterPictures() {
 }
 
 namespace torvane {
+
+namespace {
+
+// Control positions of the main window's template. The Go/Stop button, at (113, 138) and
+// 23 x 13 units, lands at pixels (197, 241), 40 x 22: right of the status text, which ends at
+// x = 195, and inside the 240-pixel width, level with the text's first line.
+constexpr QRect kBannerRect = DialogRect(1, 1, 167, 20);
+constexpr QRect kGoButtonRect = DialogRect(113, 138, 23, 13);
+
+}  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     RegisterPictures();

@@ -1,7 +1,7 @@
 #include "app/QuitSignals.h"
 
 #include <fcntl.h>
-#include <signal.h>
+#include <signal.h>  // NOLINT(modernize-deprecated-headers): sigaction is POSIX, declared here
 #include <unistd.h>
 
 #include <QSocketNotifier>

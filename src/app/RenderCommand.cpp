@@ -8,6 +8,7 @@
 #include <iostream>
 #include <vector>
 
+#include "logdata/BatteryEstimate.h"
 #include "logfile/BatteryLogFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/HiveRegistry.h"
@@ -20,9 +21,8 @@
 #include "platform/ITimers.h"
 #include "platform/IWindowHost.h"
 #include "platform/ReadOnlyRegistry.h"
-#include "platform/qt/GraphPicture.h"
+#include "qt/GraphPicture.h"
 #include "session/CDlgMain.h"
-#include "session/logdata/BatteryEstimate.h"
 #include "settings/SettingsRecord.h"
 
 namespace torvane {
@@ -33,8 +33,7 @@ namespace {
 // settings steps but shows nothing, times nothing and touches no device.
 class NoPower : public IPowerStatus {
 public:
-    int BatteryPercent() override { return -1; }
-    bool OnAcPower() override { return true; }
+    PowerReading Read() override { return {}; }
 };
 class NoTimers : public ITimers {
 public:

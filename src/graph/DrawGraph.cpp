@@ -1,6 +1,7 @@
 #include "graph/DrawGraph.h"
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -8,7 +9,7 @@
 
 #include "graph/DrawSeries.h"
 #include "graph/GraphGeometry.h"
-#include "session/logdata/IntMath.h"
+#include "logdata/IntMath.h"
 
 namespace torvane {
 
@@ -26,9 +27,13 @@ constexpr std::int32_t kMaxColumns = 4 * 1000 + 1;
 
 constexpr std::int32_t kMinHourLabelWidth = 10;
 
-std::string Format(const char* format, std::int32_t value) {
+// The labels' texts, printf-style as the system writes them.
+[[gnu::format(printf, 1, 2)]] std::string Format(const char* format, ...) {
     char buffer[24];
-    std::snprintf(buffer, sizeof buffer, format, value);
+    std::va_list args;
+    va_start(args, format);
+    std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
     return buffer;
 }
 
@@ -158,8 +163,7 @@ void DrawTimeScale(GraphCanvas& canvas, const GraphInput& in, const GraphGeometr
             canvas.MoveTo(x, Add(in.top, 1));
             canvas.LineTo(x, in.bottom);
             if (hours < 4) {
-                const char* format = hours <= 2 ? "%dm" : "%d";
-                canvas.DrawText(Format(format, 15 * q),
+                canvas.DrawText(Format(hours <= 2 ? "%dm" : "%d", 15 * q),
                                 {intmath::Sub(x, 5), labelTop, Add(x, 15), labelBottom},
                                 kTextLeftCentred);
             }

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "graph/GraphGeometry.h"
-#include "session/logdata/BatteryEstimate.h"
-#include "session/logdata/IntMath.h"
+#include "logdata/BatteryEstimate.h"
+#include "logdata/IntMath.h"
 
 namespace torvane {
 

@@ -1,6 +1,6 @@
 #include "graph/GraphGeometry.h"
 
-#include "session/logdata/IntMath.h"
+#include "logdata/IntMath.h"
 
 namespace torvane {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "logdata/BatteryLog.h"
 #include "platform/WinTypes.h"
-#include "session/logdata/BatteryLog.h"
 
 namespace torvane {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "session/logdata/IntMath.h"
+#include "logdata/IntMath.h"
 
 namespace torvane {
 

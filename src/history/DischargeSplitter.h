@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "history/HistoryLine.h"
-#include "session/logdata/BatteryLog.h"
+#include "logdata/BatteryLog.h"
 
 namespace torvane {
 
@@ -27,8 +27,8 @@ struct Discharge {
 // their first record to their last, are noise and are dropped.
 class DischargeSplitter {
 public:
-    static constexpr std::uint64_t kMaxGapSeconds = 60 * 60;
-    static constexpr std::uint64_t kMinRunSeconds = 10 * 60;
+    static constexpr std::uint64_t kMaxGapSeconds = std::uint64_t{60} * 60;
+    static constexpr std::uint64_t kMinRunSeconds = std::uint64_t{10} * 60;
     static constexpr std::int32_t kMinFall = 3;
 
     using Sink = std::function<void(const Discharge&)>;

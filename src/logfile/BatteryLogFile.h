@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "session/logdata/BatteryLog.h"
+#include "logdata/BatteryLog.h"
 
 namespace torvane {
 

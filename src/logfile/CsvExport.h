@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "session/logdata/BatteryLog.h"
+#include "logdata/BatteryLog.h"
 
 namespace torvane {
 

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "logdata/BatteryLog.h"
 #include "platform/IFileDialog.h"
 #include "platform/IFileStore.h"
 #include "platform/IMessageBox.h"
-#include "session/logdata/BatteryLog.h"
 
 namespace torvane {
 

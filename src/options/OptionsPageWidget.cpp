@@ -9,13 +9,13 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "app/DialogUnits.h"
 #include "options/CColourPicker.h"
 #include "options/GroupFrame.h"
 #include "options/SystemColours.h"
 #include "options/UpDownControl.h"
 #include "options/logic/OptionsControlIds.h"
 #include "options/logic/UpDownLogic.h"
+#include "qt/DialogUnits.h"
 
 namespace torvane {
 

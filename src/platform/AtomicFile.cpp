@@ -82,8 +82,9 @@ int CreateTemporary(const std::string& folder, const std::string& target, std::s
     std::random_device random;
     int raw = -1;
     for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
-        temp = folder + "/." + base + ".tmp-" + std::to_string(::getpid()) + "-" +
-               std::to_string(random());
+        temp = folder;
+        temp.append("/.").append(base).append(".tmp-");
+        temp.append(std::to_string(::getpid())).append("-").append(std::to_string(random()));
         raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (raw < 0 && errno != EEXIST) {
             break;

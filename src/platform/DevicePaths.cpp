@@ -42,7 +42,7 @@ std::string ExistingSpelling(const fs::path& folder, const std::string& name) {
         return name;
     }
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string candidate = it->path().filename().string();
+        std::string candidate = it->path().filename().string();
         if (HiveDocument::SameName(candidate, name)) {
             return candidate;
         }

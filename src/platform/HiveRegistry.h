@@ -20,7 +20,7 @@ public:
     using Warn = std::function<void(const std::string& message)>;
 
     // A hive holds a few dozen short values, a few kilobytes.
-    static constexpr std::size_t kMaxFileBytes = 1024 * 1024;
+    static constexpr std::size_t kMaxFileBytes = std::size_t{1024} * 1024;
 
     // `warn`, when given, hears about damaged files and failed writes.
     explicit HiveRegistry(std::string hostPath, Warn warn = {});

@@ -1,15 +1,35 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace torvane {
 
-// The system's power status, refreshed on every call.
+// One battery of the machine, as the system reports it.
+struct BatteryFigures {
+    std::string name;  // the system's name for it, such as "BAT0"
+    int percent = -1;  // its own level 0 to 100, or -1 when it gives none
+    bool discharging = false;
+
+    bool operator==(const BatteryFigures&) const = default;
+};
+
+// The machine's power status at one moment.
+struct PowerReading {
+    // True when on mains power, and also whenever the status cannot be read.
+    bool onAc = true;
+    // Battery level 0 to 100 over every battery, or -1 when nothing can be read.
+    int percent = -1;
+    // The batteries that make up the level, in the order of their names.
+    std::vector<BatteryFigures> batteries;
+};
+
+// The system's power status: every call reads it afresh, so the A/C line, the level and the
+// batteries' figures all come from one look at the machine.
 class IPowerStatus {
 public:
     virtual ~IPowerStatus() = default;
-    // Battery level 0 to 100, or -1 when nothing can be read.
-    virtual int BatteryPercent() = 0;
-    // True when on mains power, and also whenever the status cannot be read.
-    virtual bool OnAcPower() = 0;
+    virtual PowerReading Read() = 0;
 };
 
 }  // namespace torvane

@@ -28,12 +28,13 @@ constexpr std::array<Point, 9> kCurve = {{
 
 SimulatedBattery::SimulatedBattery(Clock clock) : m_clock(std::move(clock)), m_startMs(m_clock()) {}
 
-int SimulatedBattery::BatteryPercent() {
-    return PercentAt(m_clock() - m_startMs);
+PowerReading SimulatedBattery::Read() {
+    const int percent = PercentAt(m_clock() - m_startMs);
+    return {false, percent, {{"simulated", percent, true}}};
 }
 
 int SimulatedBattery::PercentAt(std::int64_t elapsedMs) {
-    constexpr std::int64_t kMinuteMs = 60 * 1000;
+    constexpr std::int64_t kMinuteMs = std::int64_t{60} * 1000;
     if (elapsedMs <= 0) {
         return 100;
     }

@@ -19,8 +19,8 @@ public:
     // The battery is full at the clock's current time.
     explicit SimulatedBattery(Clock clock);
 
-    int BatteryPercent() override;
-    bool OnAcPower() override { return false; }
+    // On battery, discharging, at the level its clock has reached.
+    PowerReading Read() override;
 
     // The level after `elapsedMs` of discharge: 100 at the start, 0 from kDischargeMs on,
     // never rising.

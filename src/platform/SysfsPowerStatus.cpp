@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -24,8 +23,8 @@ namespace {
 __extension__ using Wide = __int128;
 
 // The first line of a sysfs attribute without surrounding blanks; nothing when unreadable.
-// Read with plain system calls: this runs twice a second, and a stream per file costs more
-// than everything else in a session tick.
+// Read with plain system calls: this runs on every session tick, and a stream per file costs
+// more than everything else in a tick.
 std::optional<std::string> ReadAttribute(int supplyDir, const char* name) {
     const int fd = ::openat(supplyDir, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
@@ -65,9 +64,32 @@ bool IsChargerType(std::string_view type) {
 }
 
 struct Battery {
+    const std::string* name = nullptr;
     std::optional<std::int64_t> energyNow, energyFull, chargeNow, chargeFull, capacity;
     bool discharging = false;
 };
+
+// 100 x now / full, within 0..100, when both are known and full is above 0.
+std::optional<int> PercentOf(std::optional<std::int64_t> now, std::optional<std::int64_t> full) {
+    if (!now || !full || *full <= 0) {
+        return std::nullopt;
+    }
+    return static_cast<int>(std::clamp<Wide>(Wide{100} * *now / *full, 0, 100));
+}
+
+// One battery's own level, from the first of its figures that gives one.
+int OwnPercent(const Battery& b) {
+    if (const auto energy = PercentOf(b.energyNow, b.energyFull)) {
+        return *energy;
+    }
+    if (const auto charge = PercentOf(b.chargeNow, b.chargeFull)) {
+        return *charge;
+    }
+    if (b.capacity) {
+        return static_cast<int>(std::clamp<std::int64_t>(*b.capacity, 0, 100));
+    }
+    return -1;
+}
 
 // 100 x now / full over every battery, when every battery reports the pair.
 std::optional<std::int64_t> PairPercent(const std::vector<Battery>& batteries,
@@ -90,23 +112,13 @@ std::optional<std::int64_t> PairPercent(const std::vector<Battery>& batteries,
 
 }  // namespace
 
-SysfsPowerStatus::SysfsPowerStatus(std::string powerSupplyDir, Clock clock)
-    : m_dir(std::move(powerSupplyDir)), m_clock(std::move(clock)) {
-    if (!m_clock) {
-        m_clock = [] {
-            return static_cast<std::int64_t>(
-                std::chrono::duration_cast<std::chrono::nanoseconds>(
-                    std::chrono::steady_clock::now().time_since_epoch())
-                    .count());
-        };
-    }
-}
+SysfsPowerStatus::SysfsPowerStatus(std::string powerSupplyDir) : m_dir(std::move(powerSupplyDir)) {}
 
 SysfsPowerStatus::~SysfsPowerStatus() {
     CloseAll();
 }
 
-void SysfsPowerStatus::CloseAll() const {
+void SysfsPowerStatus::CloseAll() {
     for (auto& [name, kept] : m_supplies) {
         ::close(kept.fd);
     }
@@ -117,7 +129,7 @@ void SysfsPowerStatus::CloseAll() const {
     }
 }
 
-int SysfsPowerStatus::SupplyFd(const std::string& name) const {
+int SysfsPowerStatus::SupplyFd(const std::string& name) {
     // The kept folder must still be the one the name stands for: a supply removed and made
     // again, or a folder renamed over it, is opened afresh.
     struct stat now {};
@@ -145,12 +157,12 @@ int SysfsPowerStatus::SupplyFd(const std::string& name) const {
     return fd;
 }
 
-SysfsPowerStatus::Reading SysfsPowerStatus::Read() const {
+PowerReading SysfsPowerStatus::Read() {
     // The kept folder must still be the one at the path.
     struct stat now {};
     if (::stat(m_dir.c_str(), &now) != 0) {
         CloseAll();
-        return Reading{};
+        return PowerReading{};
     }
     if (m_folder != nullptr && (now.st_dev != m_folderDev || now.st_ino != m_folderIno)) {
         CloseAll();
@@ -160,7 +172,7 @@ SysfsPowerStatus::Reading SysfsPowerStatus::Read() const {
         struct stat opened {};
         if (m_folder == nullptr || ::fstat(::dirfd(m_folder), &opened) != 0) {
             CloseAll();
-            return Reading{};
+            return PowerReading{};
         }
         m_folderDev = opened.st_dev;
         m_folderIno = opened.st_ino;
@@ -174,7 +186,7 @@ SysfsPowerStatus::Reading SysfsPowerStatus::Read() const {
         if (entry == nullptr) {
             if (errno != 0) {
                 CloseAll();
-                return Reading{};
+                return PowerReading{};
             }
             break;
         }
@@ -182,6 +194,8 @@ SysfsPowerStatus::Reading SysfsPowerStatus::Read() const {
             names.emplace_back(entry->d_name);
         }
     }
+    // In the order of their names, so the batteries' figures come in the same order every time.
+    std::sort(names.begin(), names.end());
     // Supplies that went away give up their folders.
     for (auto it = m_supplies.begin(); it != m_supplies.end();) {
         if (std::find(names.begin(), names.end(), it->first) == names.end()) {
@@ -194,9 +208,8 @@ SysfsPowerStatus::Reading SysfsPowerStatus::Read() const {
     return ReadSupplies(names);
 }
 
-SysfsPowerStatus::Reading SysfsPowerStatus::ReadSupplies(
-    const std::vector<std::string>& names) const {
-    Reading reading;
+PowerReading SysfsPowerStatus::ReadSupplies(const std::vector<std::string>& names) {
+    PowerReading reading;
     std::vector<Battery> batteries;
     std::vector<int> batteryDirs;
     bool anyCharger = false;
@@ -224,6 +237,7 @@ SysfsPowerStatus::Reading SysfsPowerStatus::ReadSupplies(
             continue;
         }
         Battery b;
+        b.name = &name;
         b.energyNow = ReadNumber(supply, "energy_now");
         b.energyFull = ReadNumber(supply, "energy_full");
         b.discharging =
@@ -273,6 +287,10 @@ SysfsPowerStatus::Reading SysfsPowerStatus::ReadSupplies(
     if (percent) {
         reading.percent = static_cast<int>(std::clamp<std::int64_t>(*percent, 0, 100));
     }
+    reading.batteries.reserve(batteries.size());
+    for (const Battery& b : batteries) {
+        reading.batteries.push_back({*b.name, OwnPercent(b), b.discharging});
+    }
 
     if (anyCharger) {
         // The chargers know whether the cable is in; a battery may still read "Full" or "Not
@@ -286,24 +304,6 @@ SysfsPowerStatus::Reading SysfsPowerStatus::ReadSupplies(
     }
     reading.onAc = !discharging;
     return reading;
-}
-
-SysfsPowerStatus::Reading SysfsPowerStatus::Current() {
-    const std::int64_t now = m_clock();
-    if (!m_bHaveLast || now - m_lastNs >= kSameTickNs || now < m_lastNs) {
-        m_last = Read();
-        m_lastNs = now;
-        m_bHaveLast = true;
-    }
-    return m_last;
-}
-
-int SysfsPowerStatus::BatteryPercent() {
-    return Current().percent;
-}
-
-bool SysfsPowerStatus::OnAcPower() {
-    return Current().onAc;
 }
 
 }  // namespace torvane

@@ -3,8 +3,6 @@
 #include <dirent.h>
 #include <sys/types.h>
 
-#include <cstdint>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -26,51 +24,31 @@ namespace torvane {
 // and when the folder or a charger cannot be read, it counts as A/C.
 class SysfsPowerStatus : public IPowerStatus {
 public:
-    // Monotonic time in nanoseconds; the steady clock unless a test gives another.
-    using Clock = std::function<std::int64_t()>;
-
-    explicit SysfsPowerStatus(std::string powerSupplyDir, Clock clock = {});
+    explicit SysfsPowerStatus(std::string powerSupplyDir);
     ~SysfsPowerStatus() override;
 
     SysfsPowerStatus(const SysfsPowerStatus&) = delete;
     SysfsPowerStatus& operator=(const SysfsPowerStatus&) = delete;
 
-    int BatteryPercent() override;
-    bool OnAcPower() override;
-
-    struct Reading {
-        int percent = -1;
-        bool onAc = true;
-    };
-    Reading Read() const;
-
-    // The two questions of one timer tick are asked microseconds apart; they are answered
-    // from one reading, which halves the cost of a tick. A reading older than this is never
-    // reused, so answers stay fresh for anything that asks once per tick or less often.
-    static constexpr std::int64_t kSameTickNs = 250'000;
+    PowerReading Read() override;
 
 private:
-    Reading Current();
     // The folder and each supply's folder stay open between readings (every attribute is
     // still opened afresh, by name): a reading costs system calls, and these are most of them.
-    int SupplyFd(const std::string& name) const;
-    Reading ReadSupplies(const std::vector<std::string>& names) const;
-    void CloseAll() const;
+    int SupplyFd(const std::string& name);
+    PowerReading ReadSupplies(const std::vector<std::string>& names);
+    void CloseAll();
 
     std::string m_dir;
-    Clock m_clock;
     struct KeptFolder {
         int fd;
         dev_t dev;
         ino_t ino;
     };
-    mutable DIR* m_folder = nullptr;
-    mutable dev_t m_folderDev = 0;
-    mutable ino_t m_folderIno = 0;
-    mutable std::map<std::string, KeptFolder> m_supplies;
-    Reading m_last;
-    std::int64_t m_lastNs = 0;
-    bool m_bHaveLast = false;
+    DIR* m_folder = nullptr;
+    dev_t m_folderDev = 0;
+    ino_t m_folderIno = 0;
+    std::map<std::string, KeptFolder> m_supplies;
 };
 
 }  // namespace torvane

@@ -20,7 +20,8 @@ bool DecodeUtf8(std::string_view text, std::size_t& pos, char32_t& out) {
         out = lead;
         ++pos;
         return true;
-    } else if ((lead & 0xE0) == 0xC0) {
+    }
+    if ((lead & 0xE0) == 0xC0) {
         extra = 1;
         cp = lead & 0x1Fu;
         minimum = 0x80;

@@ -8,11 +8,11 @@
 
 #include "graph/GraphInput.h"
 #include "graph/IGraphPicture.h"
+#include "logdata/BatteryLog.h"
 #include "platform/WinTypes.h"
 #include "session/CGoButton.h"
 #include "session/MainServices.h"
 #include "session/SessionClock.h"
-#include "session/logdata/BatteryLog.h"
 #include "settings/CSettingsStore.h"
 #include "settings/SettingsRecord.h"
 #include "settings/SettingsTable.h"

@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <string>
 
+#include "logdata/BatteryEstimate.h"
+#include "logdata/IntMath.h"
 #include "platform/IMessageBox.h"
 #include "platform/IPowerOffKey.h"
 #include "platform/IPowerStatus.h"
 #include "platform/ITimers.h"
 #include "platform/IWindowHost.h"
 #include "session/CDlgMain.h"
-#include "session/logdata/BatteryEstimate.h"
-#include "session/logdata/IntMath.h"
 
 namespace torvane {
 
@@ -50,7 +50,8 @@ void OnMonitorTick(CDlgMain& dlg) {
         return;
     }
     const MainServices& services = dlg.Services();
-    if (!services.power.OnAcPower() && dlg.m_nSessionTimer == 0 && !dlg.m_bPowerOffSent) {
+    const bool onAc = services.power.Read().onAc;
+    if (!onAc && dlg.m_nSessionTimer == 0 && !dlg.m_bPowerOffSent) {
         dlg.SetSessionOrigin();
         dlg.m_nSessionTimer = services.timers.SetTimer(IDT_SESSION, kSessionPeriodMs);
         dlg.m_btnGo.SetWindowText("Stop");
@@ -64,7 +65,7 @@ void OnMonitorTick(CDlgMain& dlg) {
         }
         dlg.m_nLoadTarget = kLoadTargetNone;
     }
-    if (!services.power.OnAcPower()) {
+    if (!onAc) {
         return;
     }
     dlg.m_bPowerOffSent = 0;
@@ -79,7 +80,7 @@ void OnCountdownTick(CDlgMain& dlg) {
         return;
     }
     const MainServices& services = dlg.Services();
-    if (!services.power.OnAcPower()) {
+    if (!services.power.Read().onAc) {
         dlg.m_nSessionTimer = services.timers.SetTimer(IDT_SESSION, kSessionPeriodMs);
         dlg.m_btnGo.SetWindowText("Stop");
         dlg.m_btnGo.EnableWindow(true);
@@ -121,8 +122,9 @@ void PowerOffDevice(CDlgMain& dlg) {
 
 void OnSessionTick(CDlgMain& dlg) {
     const MainServices& services = dlg.Services();
+    const PowerReading power = services.power.Read();
     // In auto-start mode the monitor stops the session when the mains return.
-    if (!dlg.m_bAutoStartMode && services.power.OnAcPower()) {
+    if (!dlg.m_bAutoStartMode && power.onAc) {
         dlg.StopSession();
         dlg.m_strStatus = "A/C power detected, session stopped...";
         services.window.FullRedraw();
@@ -131,7 +133,7 @@ void OnSessionTick(CDlgMain& dlg) {
     // The clock, not the number of ticks, gives the run time.
     dlg.m_nSessionSeconds = dlg.m_sessionClock.SecondsAt(services.timers.NowMs());
 
-    const std::int32_t p = services.power.BatteryPercent();
+    const std::int32_t p = power.percent;
     if (p == -1) {
         return;  // no reading this second; the clock has advanced all the same
     }

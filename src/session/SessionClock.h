@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "session/logdata/IntMath.h"
+#include "logdata/IntMath.h"
 
 namespace torvane {
 

@@ -23,9 +23,9 @@ public:
     DWORD ReadDword(const std::string& valueName);
     // The stored text; empty when the key cannot be opened, the value is absent or too long.
     std::string ReadString(const std::string& valueName);
-    bool WriteDword(const std::string& valueName, DWORD value);
+    bool WriteDword(const std::string& valueName, DWORD number);
     // Texts longer than 199 characters are refused (false), never cut or overrun.
-    bool WriteString(const std::string& valueName, const std::string& value);
+    bool WriteString(const std::string& valueName, const std::string& text);
 
 private:
     IRegistry& m_registry;

@@ -15,7 +15,7 @@
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeTimers.h"
 #include "fakes/MemoryRegistry.h"
-#include "platform/qt/QtMessageBox.h"
+#include "qt/QtMessageBox.h"
 #include "session/CDlgMain.h"
 
 namespace torvane::test {

@@ -9,7 +9,7 @@
 
 #include "app/MainWindow.h"
 #include "fakes/TempDir.h"
-#include "platform/qt/RunningCopyChannel.h"
+#include "qt/RunningCopyChannel.h"
 
 namespace torvane::test {
 namespace {

@@ -9,7 +9,7 @@
 #include "app/CMonitorApp.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/MemoryRegistry.h"
-#include "platform/qt/QtTimers.h"
+#include "qt/QtTimers.h"
 #include "session/CDlgMain.h"
 
 namespace torvane::test {

@@ -91,8 +91,9 @@ protected:
                        "1718000300\t20.000\tdischarging\n1718003000\t10.000\tdischarging\n");
     }
 
-    Outcome Import(std::vector<std::string> args, const std::string& historyDir = "") {
-        args.insert(args.begin(), "--import-history");
+    Outcome Import(const std::vector<std::string>& more, const std::string& historyDir = "") {
+        std::vector<std::string> args{"--import-history"};
+        args.insert(args.end(), more.begin(), more.end());
         auto env = EnvironmentWith(
             {{"TORVANE_HISTORY_DIR", historyDir.empty() ? dir / "upower" : historyDir},
              {"TORVANE_DEVICE_ROOT", dir / "device"},

@@ -21,20 +21,20 @@
 
 namespace torvane::test {
 
+// One battery and a charger, as set; a level of -1 reads as no battery.
 class FakePowerStatus : public IPowerStatus {
 public:
-    int BatteryPercent() override {
-        ++percentReads;
-        return percent;
-    }
-    bool OnAcPower() override {
-        ++acReads;
-        return onAc;
+    PowerReading Read() override {
+        ++reads;
+        PowerReading reading{onAc, percent, {}};
+        if (percent != -1) {
+            reading.batteries.push_back({"BAT0", percent, !onAc});
+        }
+        return reading;
     }
     int percent = 100;
     bool onAc = true;
-    int percentReads = 0;
-    int acReads = 0;
+    int reads = 0;
 };
 
 // Records every message shown and answers from a script (Ok, or Yes for questions, when the

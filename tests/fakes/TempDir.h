@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -36,7 +36,9 @@ public:
     }
     static std::string Read(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        std::ostringstream content;
+        content << in.rdbuf();
+        return content.str();
     }
 
 private:

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "session/logdata/BatteryEstimate.h"
-#include "session/logdata/IntMath.h"
+#include "logdata/BatteryEstimate.h"
+#include "logdata/IntMath.h"
 
 // A log file may hold any 32-bit values; they are loaded as stored. Whatever later computes
 // with a loaded log (the status estimate, the estimation lines, the resumed clock) must stay

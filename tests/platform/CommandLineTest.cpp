@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <vector>
 
 namespace torvane::test {
@@ -9,9 +10,10 @@ namespace {
 
 using Action = CommandLineOptions::Action;
 
-CommandLineOptions Parse(std::vector<const char*> args) {
-    args.insert(args.begin(), "torvane");
-    return CommandLine::Parse(static_cast<int>(args.size()), args.data());
+CommandLineOptions Parse(std::initializer_list<const char*> args) {
+    std::vector<const char*> argv{"torvane"};
+    argv.insert(argv.end(), args);
+    return CommandLine::Parse(static_cast<int>(argv.size()), argv.data());
 }
 
 TEST(CommandLine, StartsTheWindowWithOrWithoutTheSimulatedBattery) {
@@ -60,7 +62,7 @@ TEST(CommandLine, ImportsHistoryFromTheFilesAfterItIntoAnOptionalFolder) {
 }
 
 TEST(CommandLine, MistakesAreNamed) {
-    const auto expectError = [](std::vector<const char*> args, const std::string& part) {
+    const auto expectError = [](std::initializer_list<const char*> args, const std::string& part) {
         const auto options = Parse(args);
         EXPECT_EQ(options.action, Action::Error) << part;
         EXPECT_NE(options.error.find(part), std::string::npos) << options.error;

@@ -10,15 +10,19 @@ constexpr std::int64_t kMinute = 60 * 1000;
 TEST(SimulatedBattery, DischargesFromFullToEmptyInAboutEightHoursOnItsClock) {
     std::int64_t now = 123456;  // the clock need not start at zero
     SimulatedBattery battery([&] { return now; });
-    EXPECT_FALSE(battery.OnAcPower());
-    EXPECT_EQ(battery.BatteryPercent(), 100);
+    const auto full = battery.Read();
+    EXPECT_FALSE(full.onAc);
+    EXPECT_EQ(full.percent, 100);
+    ASSERT_EQ(full.batteries.size(), 1u);
+    EXPECT_EQ(full.batteries[0].percent, 100);
+    EXPECT_TRUE(full.batteries[0].discharging);
 
     int previous = 100;
     int minutesToEmpty = -1;
     int minutesTo50 = -1;
     for (int minute = 1; minute <= 9 * 60; ++minute) {
         now += kMinute;
-        const int percent = battery.BatteryPercent();
+        const int percent = battery.Read().percent;
         ASSERT_LE(percent, previous) << minute;
         ASSERT_GE(percent, 0);
         // A plausible pace: never more than a percent a minute, never stalled for long.
@@ -34,7 +38,7 @@ TEST(SimulatedBattery, DischargesFromFullToEmptyInAboutEightHoursOnItsClock) {
     EXPECT_EQ(minutesToEmpty, 8 * 60);
     EXPECT_GT(minutesTo50, 4 * 60);
     EXPECT_LT(minutesTo50, 5 * 60);
-    EXPECT_EQ(battery.BatteryPercent(), 0);
+    EXPECT_EQ(battery.Read().percent, 0);
 }
 
 TEST(SimulatedBattery, FallsFasterWhenFullAndWhenNearlyEmpty) {

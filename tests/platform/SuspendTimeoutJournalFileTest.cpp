@@ -104,10 +104,7 @@ class SuspendTimeoutJournalFileTest : public ::testing::Test {
 protected:
     void SetUp() override { path = dir / "state/torvane/suspend-timeout"; }
 
-    std::string Contents() const {
-        std::ifstream in(path);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string Contents() const { return test::TempDir::Read(path); }
     void Put(const std::string& text) const { test::TempDir::Write(path, text); }
 
     test::TempDir dir;

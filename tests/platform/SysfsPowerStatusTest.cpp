@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "fakes/TempDir.h"
 
@@ -25,7 +25,7 @@ protected:
         attributes.emplace("type", "Battery");
         Supply(name, attributes);
     }
-    SysfsPowerStatus::Reading Read() { return SysfsPowerStatus(dir.Path().string()).Read(); }
+    PowerReading Read() { return SysfsPowerStatus(dir.Path().string()).Read(); }
 
     TempDir dir;
 };
@@ -58,16 +58,25 @@ TEST_F(PowerSupplyFolder, UnreadableOrNonNumericCapacityGivesNoLevel) {
     EXPECT_EQ(Read().percent, -1);
 }
 
+// Each battery's own figures come with the level, from the first of its pairs that gives one.
 TEST_F(PowerSupplyFolder, TwoBatteriesAreWeightedByEnergy) {
-    Battery("BAT0", {{"energy_now", "10000000"}, {"energy_full", "20000000"}, {"capacity", "50"}});
-    Battery("BAT1", {{"energy_now", "90000000"}, {"energy_full", "100000000"}, {"capacity", "90"}});
-    EXPECT_EQ(Read().percent, 83);  // 100 x 100 / 120, where the plain mean would be 70
+    Battery("BAT0", {{"energy_now", "10000000"}, {"energy_full", "20000000"}, {"capacity", "5"}});
+    Battery("BAT1", {{"energy_now", "90000000"}, {"energy_full", "100000000"}, {"capacity", "9"}});
+    const auto reading = Read();
+    EXPECT_EQ(reading.percent, 83);  // 100 x 100 / 120, where the plain mean would be 70
+    EXPECT_EQ(reading.batteries,
+              (std::vector<BatteryFigures>{{"BAT0", 50, false}, {"BAT1", 90, false}}));
 }
 
 TEST_F(PowerSupplyFolder, BatteriesReportingDifferentPairsFallBackToTheMeanCapacity) {
-    Battery("BAT0", {{"energy_now", "10"}, {"energy_full", "20"}, {"capacity", "50"}});
+    Battery("BAT0", {{"energy_now", "10"}, {"energy_full", "20"}, {"capacity", "51"}});
     Battery("BAT1", {{"charge_now", "9"}, {"charge_full", "10"}, {"capacity", "91"}});
-    EXPECT_EQ(Read().percent, 70);
+    Battery("BAT2", {{"capacity", "68"}, {"status", "Discharging"}});
+    const auto reading = Read();
+    EXPECT_EQ(reading.percent, 70);
+    EXPECT_EQ(reading.batteries,
+              (std::vector<BatteryFigures>{
+                  {"BAT0", 50, false}, {"BAT1", 90, false}, {"BAT2", 68, true}}));
 }
 
 TEST_F(PowerSupplyFolder, AnEmptyBayAndAPeripheralAreIgnored) {
@@ -77,6 +86,7 @@ TEST_F(PowerSupplyFolder, AnEmptyBayAndAPeripheralAreIgnored) {
     const auto reading = Read();
     EXPECT_EQ(reading.percent, 80);
     EXPECT_TRUE(reading.onAc);
+    EXPECT_EQ(reading.batteries, (std::vector<BatteryFigures>{{"BAT0", 80, false}}));
 }
 
 // Whether the machine is on A/C: its chargers decide when it has any, else its batteries.
@@ -129,9 +139,10 @@ TEST_F(PowerSupplyFolder, AnEmptyOrMissingFolderGivesNoLevelOnAc) {
     auto reading = Read();
     EXPECT_EQ(reading.percent, -1);
     EXPECT_TRUE(reading.onAc);
-    SysfsPowerStatus missing(dir / "nowhere");
-    EXPECT_EQ(missing.BatteryPercent(), -1);
-    EXPECT_TRUE(missing.OnAcPower());
+    EXPECT_TRUE(reading.batteries.empty());
+    reading = SysfsPowerStatus(dir / "nowhere").Read();
+    EXPECT_EQ(reading.percent, -1);
+    EXPECT_TRUE(reading.onAc);
 }
 
 TEST_F(PowerSupplyFolder, AbsurdValuesStayWithinRange) {
@@ -142,12 +153,12 @@ TEST_F(PowerSupplyFolder, AbsurdValuesStayWithinRange) {
     EXPECT_EQ(Read().percent, 100);
 }
 
+// Every reading looks afresh, however soon it follows the last one.
 TEST_F(PowerSupplyFolder, OneReaderFollowsSuppliesThatGoComeAndAreMadeAgain) {
-    std::int64_t nowNs = 0;
-    SysfsPowerStatus reader(dir.Path().string(), [&nowNs] { return nowNs; });
-    auto read = [&] {
-        nowNs += SysfsPowerStatus::kSameTickNs;
-        return std::make_pair(reader.BatteryPercent(), reader.OnAcPower());
+    SysfsPowerStatus reader(dir.Path().string());
+    auto read = [&reader] {
+        const auto reading = reader.Read();
+        return std::make_pair(reading.percent, reading.onAc);
     };
     Battery("BAT0", {{"capacity", "50"}, {"status", "Discharging"}});
     Supply("AC", {{"type", "Mains"}, {"online", "0"}});
@@ -181,19 +192,6 @@ TEST_F(PowerSupplyFolder, OneReaderFollowsSuppliesThatGoComeAndAreMadeAgain) {
     Battery("BAT1", {{"capacity", "20"}, {"status", "Discharging"}});
     EXPECT_EQ(read(), std::make_pair(20, false));
     std::filesystem::remove_all(moved);
-}
-
-TEST_F(PowerSupplyFolder, TheTwoQuestionsOfOneTickShareOneReading) {
-    std::int64_t nowNs = 1'000'000'000;
-    SysfsPowerStatus reader(dir.Path().string(), [&nowNs] { return nowNs; });
-    Battery("BAT0", {{"capacity", "50"}, {"status", "Discharging"}});
-    EXPECT_FALSE(reader.OnAcPower());
-    Battery("BAT0", {{"capacity", "40"}, {"status", "Charging"}});
-    nowNs += SysfsPowerStatus::kSameTickNs - 1;
-    EXPECT_EQ(reader.BatteryPercent(), 50);
-    nowNs += 1;
-    EXPECT_EQ(reader.BatteryPercent(), 40);
-    EXPECT_TRUE(reader.OnAcPower());
 }
 
 }  // namespace

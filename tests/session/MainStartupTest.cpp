@@ -61,9 +61,9 @@ TEST_F(MainStartup, TheOneTimerHandlerReceivesTheMonitorTicks) {
     PutSetting("AutoStartSessions", 0);
     Start();
     power.onAc = false;
-    const int acReadsBefore = power.acReads;
+    const int readsBefore = power.reads;
     Seconds(5);
-    EXPECT_GT(power.acReads, acReadsBefore);
+    EXPECT_GT(power.reads, readsBefore);
     EXPECT_NE(dlg->m_nSessionTimer, 0u);
 }
 

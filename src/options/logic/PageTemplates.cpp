@@ -1,5 +1,7 @@
 #include "options/logic/PageTemplates.h"
 
+#include <initializer_list>
+
 #include "options/logic/OptionsControlIds.h"
 #include "settings/SettingsTable.h"
 
@@ -13,8 +15,9 @@ constexpr int kPageWidth = 137;
 constexpr int kPageHeight = 140;
 
 // Every page has the picture at the top right and its Apply and Close buttons at the bottom.
-std::vector<ControlTemplate> WithCommonControls(std::vector<ControlTemplate> controls) {
-    controls.insert(controls.begin(), {IDC_STATIC, K::Picture, "", {118, 2, 15, 13}});
+std::vector<ControlTemplate> WithCommonControls(std::initializer_list<ControlTemplate> own) {
+    std::vector<ControlTemplate> controls{{IDC_STATIC, K::Picture, "", {118, 2, 15, 13}}};
+    controls.insert(controls.end(), own);
     controls.push_back({IDC_APPLY, K::PushButton, "Apply", {19, 125, 41, 13}});
     controls.push_back({IDC_CLOSE, K::PushButton, "Close", {78, 125, 41, 13}});
     return controls;

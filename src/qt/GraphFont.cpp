@@ -1,4 +1,4 @@
-#include "platform/qt/GraphFont.h"
+#include "qt/GraphFont.h"
 
 #include <QFile>
 #include <QFont>

@@ -1,9 +1,9 @@
-#include "session/logdata/BatteryEstimate.h"
+#include "logdata/BatteryEstimate.h"
 
 #include <cstdio>
 
-#include "session/logdata/BatteryLog.h"
-#include "session/logdata/IntMath.h"
+#include "logdata/BatteryLog.h"
+#include "logdata/IntMath.h"
 
 namespace torvane {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/QtFileDialog.h"
+#include "qt/QtFileDialog.h"
 
 #include <QFileDialog>
 #include <QStringList>

@@ -5,7 +5,7 @@
 #include <map>
 #include <memory>
 
-#include "platform/qt/GraphGlyphs.h"
+#include "qt/GraphGlyphs.h"
 
 namespace torvane {
 

@@ -3,12 +3,10 @@
 #include <cstdint>
 #include <limits>
 
-namespace torvane {
-
 // 32-bit arithmetic that cannot overflow: the exact result whenever it fits in 32 bits,
 // otherwise the nearest 32-bit value. Values read from files may be absurd; these keep the
 // ordinary results and make the absurd ones harmless.
-namespace intmath {
+namespace torvane::intmath {
 
 __extension__ using Wide = __int128;
 
@@ -38,5 +36,4 @@ inline std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c) {
     return Saturate((Wide{a} * b) / c);
 }
 
-}  // namespace intmath
-}  // namespace torvane
+}  // namespace torvane::intmath

@@ -1,4 +1,4 @@
-#include "platform/qt/QtTimers.h"
+#include "qt/QtTimers.h"
 
 #include <gtest/gtest.h>
 

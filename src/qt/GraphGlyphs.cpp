@@ -1,4 +1,4 @@
-#include "platform/qt/GraphGlyphs.h"
+#include "qt/GraphGlyphs.h"
 
 #include <QBitmap>
 #include <QGlyphRun>
@@ -9,8 +9,8 @@
 
 namespace torvane {
 
-GraphGlyphs::GraphGlyphs(QRawFont raw)
-    : m_raw(std::move(raw)),
+GraphGlyphs::GraphGlyphs(const QRawFont& raw)
+    : m_raw(raw),
       m_ascent(qRound(m_raw.ascent())),
       m_lineHeight(qRound(m_raw.ascent()) + qRound(m_raw.descent())) {}
 

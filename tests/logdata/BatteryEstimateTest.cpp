@@ -1,4 +1,4 @@
-#include "session/logdata/BatteryEstimate.h"
+#include "logdata/BatteryEstimate.h"
 
 #include <climits>
 

@@ -1,4 +1,4 @@
-#include "platform/qt/RunningCopyChannel.h"
+#include "qt/RunningCopyChannel.h"
 
 #include <QElapsedTimer>
 #include <QLocalServer>

@@ -1,4 +1,4 @@
-#include "platform/qt/QtLoginManager.h"
+#include "qt/QtLoginManager.h"
 
 #include <fcntl.h>
 

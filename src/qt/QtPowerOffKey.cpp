@@ -1,4 +1,4 @@
-#include "platform/qt/QtPowerOffKey.h"
+#include "qt/QtPowerOffKey.h"
 
 namespace torvane {
 

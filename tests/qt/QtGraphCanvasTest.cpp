@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "graph/DrawGraph.h"
-#include "platform/qt/GraphPicture.h"
-#include "platform/qt/QtGraphCanvas.h"
+#include "qt/GraphPicture.h"
+#include "qt/QtGraphCanvas.h"
 
 namespace torvane::test {
 namespace {

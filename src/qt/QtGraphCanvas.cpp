@@ -1,4 +1,4 @@
-#include "platform/qt/QtGraphCanvas.h"
+#include "qt/QtGraphCanvas.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -27,7 +27,7 @@ public:
     };
 
     // `raw` is the font at its pixel size.
-    explicit GraphGlyphs(QRawFont raw);
+    explicit GraphGlyphs(const QRawFont& raw);
 
     Run Lay(const QString& text) const;
     int Width(const QString& text) const;

@@ -4,7 +4,7 @@
 
 #include "graph/GraphInput.h"
 #include "graph/IGraphPicture.h"
-#include "platform/qt/GraphFont.h"
+#include "qt/GraphFont.h"
 
 namespace torvane {
 

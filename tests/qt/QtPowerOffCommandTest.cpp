@@ -1,4 +1,4 @@
-#include "platform/qt/QtPowerOffCommand.h"
+#include "qt/QtPowerOffCommand.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/qt/QtMessageBox.h"
+#include "qt/QtMessageBox.h"
 
 #include <QMessageBox>
 #include <QString>

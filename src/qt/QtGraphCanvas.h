@@ -7,7 +7,7 @@
 
 #include "graph/GraphCanvas.h"
 #include "graph/PixelLine.h"
-#include "platform/qt/GraphFont.h"
+#include "qt/GraphFont.h"
 
 namespace torvane {
 

@@ -1,8 +1,8 @@
-#include "platform/qt/QtNotifyIcon.h"
+#include "qt/QtNotifyIcon.h"
 
 #include <QSystemTrayIcon>
 
-#include "platform/qt/ProgramIcon.h"
+#include "qt/ProgramIcon.h"
 
 namespace torvane {
 

@@ -1,10 +1,10 @@
-#include "platform/qt/GraphPicture.h"
+#include "qt/GraphPicture.h"
 
 #include <algorithm>
 
 #include "graph/DrawGraph.h"
 #include "graph/GraphGeometry.h"
-#include "platform/qt/QtGraphCanvas.h"
+#include "qt/QtGraphCanvas.h"
 
 namespace torvane {
 
