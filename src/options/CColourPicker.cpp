@@ -94,8 +94,8 @@ void CColourPicker::OnClicked() {
     }
     const COLORREF colour = m_state.BeginOpen();
     update();
-    m_pPopup->Open(mapToGlobal(QPoint(0, height())), colour, m_strAutomaticCaption,
-                   m_strCancelCaption);
+    m_pPopup->Open(mapToGlobal(QPoint(0, height())), colour, QStringLiteral("Automatic"),
+                   QStringLiteral("Cancel"));
     Notify(m_state.Opened());
 }
 

@@ -33,16 +33,11 @@ public:
     void SetColour(COLORREF colour);
 
     int GetDlgCtrlID() const { return m_nControlId; }
-    void SetDlgCtrlID(int controlId) { m_nControlId = controlId; }
 
     // Takes the place of a push button of a page template: its rectangle in the parent's
     // coordinates and its identifier. The button keeps the position, widens to its minimum
     // when narrower, and fixes its own height.
     void AttachAt(const QRect& rect, int controlId);
-
-    // Captions of the palette's top and bottom boxes; an empty caption leaves its box out.
-    void SetAutomaticCaption(const QString& caption) { m_strAutomaticCaption = caption; }
-    void SetCancelCaption(const QString& caption) { m_strCancelCaption = caption; }
 
     bool IsPopupOpen() const { return m_state.PopupOpen(); }
     CColourGridPopup* Popup() const { return m_pPopup; }
@@ -75,8 +70,6 @@ private:
     ColourPickerState m_state;
     COLORREF m_crTextColour;
     PaletteRect m_rectArrow;
-    QString m_strAutomaticCaption = QStringLiteral("Automatic");
-    QString m_strCancelCaption = QStringLiteral("Cancel");
     CColourGridPopup* m_pPopup = nullptr;  // owned as a child; shown only during a choice
     int m_nControlId = 0;
 };

@@ -38,8 +38,6 @@ public:
     // false with a message for the user in `error`.
     bool PrepareDeviceRoot(std::string& error) const;
 
-    const std::string& Root() const { return m_root; }
-
 private:
     std::string m_root;
 };

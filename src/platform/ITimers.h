@@ -21,8 +21,10 @@ public:
     virtual void KillTimer(unsigned int timerId) = 0;
     // The clock the timers run on, in milliseconds of the periods (so sped up as they are).
     virtual std::int64_t NowMs() const = 0;
-    // Runs `call` on the user-interface thread once the handler now running has returned, as
-    // a posted message is. Calls still waiting when the timers go are dropped.
+    // Runs `call` on the user-interface thread from the event loop, as a posted message is:
+    // never inside the handler that posts it, but possibly inside a nested loop that handler
+    // opens (a box), so the call must not rely on the handler having returned. Calls still
+    // waiting when the timers go are dropped.
     virtual void Post(std::function<void()> call) = 0;
 };
 

@@ -29,8 +29,4 @@ void QtNotifyIcon::Remove() {
     m_icon.reset();
 }
 
-bool QtNotifyIcon::IsShown() const {
-    return m_icon && m_icon->isVisible();
-}
-
 }  // namespace torvane

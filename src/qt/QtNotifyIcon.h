@@ -19,7 +19,6 @@ public:
 
     void Add() override;
     void Remove() override;
-    bool IsShown() const;
 
 private:
     std::function<void()> m_onTap;

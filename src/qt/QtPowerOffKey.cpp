@@ -3,7 +3,6 @@
 namespace torvane {
 
 void QtPowerOffKey::KeyEvent(std::uint8_t virtualKey, std::uint32_t flags) {
-    m_events.emplace_back(virtualKey, flags);
     if (virtualKey != VK_OFF) {
         return;
     }

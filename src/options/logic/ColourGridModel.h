@@ -61,7 +61,6 @@ public:
     const ColourGridGeometry& Geometry() const { return m_geometry; }
     int CurrentSelection() const { return m_nCurrentSel; }
     int ChosenSelection() const { return m_nChosenColourSel; }
-    COLORREF InitialColour() const { return m_crInitialColour; }
     COLORREF CurrentColour() const { return m_crColour; }
 
 private:
