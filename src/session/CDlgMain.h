@@ -29,13 +29,10 @@ public:
     void OnInitDialog();
     void OnDestroy();
 
-    // Settings: the first-run step, and the load that the window takes as a whole.
-    void InitDefaultSettings();
+    // The settings load that the window takes as a whole.
     void LoadSettings();
 
-    // The session's handlers.
-    void StartCountdown() { m_session.StartCountdown(); }
-    void StopSession() { m_session.StopSession(); }
+    // The session's handlers; the countdown's start and the stop are the session's own.
     void OnGoStop() { m_session.OnGoStop(); }
     void OnResumeSession() { m_session.OnResumeSession(); }
     void OnTimer(unsigned int timerId) { m_session.OnTimer(timerId); }
@@ -55,7 +52,6 @@ public:
     // The window's close button: what Exit asks while a session or the countdown runs, and
     // the end at once when nothing does.
     void OnClose();
-    void OnMinimize();
     void OnOptionsClosed();
     // Every way out of the program ends what is active first, so no power override outlives it.
     void EndActiveBeforeQuit() { m_session.EndActiveBeforeQuit(); }
@@ -67,6 +63,9 @@ public:
     const SessionController& Session() const { return m_session; }
 
 private:
+    // The first-run step.
+    void InitDefaultSettings();
+    void OnMinimize();
     // Minimises the window at the first paint when so configured; true when it did.
     bool OnPaintMinimizeCheck();
     void ToggleView(bool& flag, FlagSetting setting);
