@@ -37,14 +37,6 @@ TEST_F(MainStartup, FirstRunWritesDefaultsBeforeReadingThemAndStartsIdle) {
               std::vector<std::string>{"Cannot open file \\My Documents\\autosave.blf"});
 }
 
-TEST_F(MainStartup, AutoStartModeLeavesGoDisabled) {
-    PutSetting("AutoStartSessions", 0);
-    Start();
-    EXPECT_TRUE(dlg->Session().AutoStartMode());
-    EXPECT_EQ(window.goCaption, "Go!");
-    EXPECT_FALSE(window.goEnabled);
-}
-
 TEST_F(MainStartup, IconStaysUntilTheWindowIsDestroyed) {
     Start();
     EXPECT_TRUE(notifyIcon.present);

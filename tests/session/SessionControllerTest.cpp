@@ -282,6 +282,9 @@ TEST_F(SessionTick, MainsBackStopsAManualSession) {
 TEST_F(AutoStart, StartsAndStopsWithinFiveSecondsWithGoDisabled) {
     PutSetting("AutoStartSessions", 0);
     Start();
+    EXPECT_TRUE(dlg->Session().AutoStartMode());
+    EXPECT_EQ(window.goCaption, "Go!");
+    EXPECT_FALSE(window.goEnabled);  // from start-up on
     power.onAc = false;
     power.percent = 64;
     Seconds(5);
