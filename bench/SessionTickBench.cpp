@@ -4,9 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "fakes/FakePlatform.h"
-#include "fakes/FakeTimers.h"
-#include "fakes/MemoryRegistry.h"
+#include "fakes/FakeMainServices.h"
 #include "fakes/TempDir.h"
 #include "platform/SysfsPowerStatus.h"
 #include "session/CDlgMain.h"
@@ -28,29 +26,21 @@ void SessionTickRecordingNothing(benchmark::State& state) {
     TempDir::Write(dir / "AC/online", "0\n");
 
     SysfsPowerStatus power(dir.Path().string());
-    FakeTimers timers;
-    MemoryRegistry registry;
-    FakeWindowHost window;
-    ScriptedMessageBox messages;
-    ScriptedFileDialog fileDialog;
-    MemoryFileStore files;
-    FakeNotifyIcon notifyIcon;
-    FakePowerOffKey powerOffKey;
-    FakeSuspendInhibitor inhibitor;
-    CDlgMain dlg(MainServices{power, timers, registry, window, messages, fileDialog, files,
-                              notifyIcon, powerOffKey, inhibitor});
+    FakeMainServices fakes;
+    FakeTimers& timers = fakes.timers;
+    CDlgMain dlg(fakes.Services(power));
     dlg.OnInitDialog();
     dlg.OnGoStop();
     timers.Fire(IDT_COUNTDOWN);  // on battery: the session starts
     timers.Fire(IDT_SESSION);    // the first sample
-    if (dlg.m_log.count != 1) {
+    if (dlg.Session().Log().count != 1) {
         state.SkipWithError("the session did not start on the fake battery");
         return;
     }
     for (auto _ : state) {
         dlg.OnTimer(IDT_SESSION);
     }
-    if (dlg.m_log.count != 1) {
+    if (dlg.Session().Log().count != 1) {
         state.SkipWithError("a tick recorded a sample");
     }
     state.SetLabel("target: at most 50 us of CPU per tick");

@@ -79,9 +79,4 @@ int CMonitorApp::Run() {
     return exitCode;
 }
 
-int CMonitorApp::InitInstance() {
-    Create();
-    return Run();
-}
-
 }  // namespace torvane

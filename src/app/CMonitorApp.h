@@ -51,12 +51,9 @@ public:
     void Create();
     // Shows the window and runs the event loop until the window ends; the loop's exit code.
     int Run();
-    // Create and Run.
-    int InitInstance();
 
     MainWindow& Window() { return *m_window; }
     CDlgMain& Dialog() { return *m_dlg; }
-    QtPowerOffKey& PowerOffKey() { return *m_powerOffKey; }
     // A menu command chosen in the window's menu bar.
     void OnMenuCommand(unsigned int id);
     // How View, "Options" runs the Options sheet over the window; it returns when the sheet has

@@ -49,7 +49,7 @@ QMenu* MainMenuBar::BuildMenu(const QString& title, const std::vector<MenuItem>&
 }
 
 void MainMenuBar::ApplyStates() {
-    const MenuStates states = ComputeMenuStates(m_dlg);
+    const MenuStates states = m_dlg.ComputeMenuStates();
     for (const auto& [id, checked] : states.checked) {
         auto range = m_actions.equal_range(id);
         for (auto it = range.first; it != range.second; ++it) {

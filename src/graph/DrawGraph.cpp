@@ -189,7 +189,7 @@ void DrawGraph(GraphCanvas& canvas, const GraphInput& in) {
     DrawTimeScale(canvas, in, g, gridPen, detailPen);
 
     for (std::size_t slot = 0; slot < 3; ++slot) {
-        DrawSeries(canvas, in, in.ref[slot], in.refColour[slot], in.showRef[slot] != 0);
+        DrawSeries(canvas, in, in.ref[slot], in.refColour[slot], in.showRef[slot]);
     }
     DrawSeries(canvas, in, in.log, in.sessionColour, true);
 

@@ -4,12 +4,13 @@
 #include <cstdint>
 #include <string>
 
+#include "logdata/BatteryEstimate.h"
 #include "logdata/BatteryLog.h"
 #include "platform/WinTypes.h"
 
 namespace torvane {
 
-// Everything the picture depends on, read from the main window's members at the start of a
+// Everything the picture depends on, read from the main window's state at the start of a
 // draw. The picture is a function of this and nothing else.
 struct GraphInput {
     // The plot rectangle; fixed when the main window starts.
@@ -19,11 +20,11 @@ struct GraphInput {
     std::int32_t bottom = 228;
 
     std::int32_t scaleHours = 7;  // hours across the plot width
-    BOOL showHGrid = 1;
-    BOOL showVGrid = 1;
-    BOOL showDetailedGrid = 1;
-    BOOL showEstimations = 1;
-    std::array<BOOL, 3> showRef{1, 1, 1};
+    bool showHGrid = true;
+    bool showVGrid = true;
+    bool showDetailedGrid = true;
+    bool showEstimations = true;
+    std::array<bool, 3> showRef{true, true, true};
 
     COLORREF gridColour = 0x7F0000;        // solid grid lines
     COLORREF gridDetailColour = 0x7F0000;  // dashed detailed grid lines
@@ -35,7 +36,8 @@ struct GraphInput {
     BatteryLog log;                 // the live session
     std::array<BatteryLog, 3> ref;  // reference slots 1 to 3
     std::string status;
-    std::int32_t minEstimateSamples = 2;  // estimation lines need more samples than this
+    std::int32_t minEstimateSamples =
+        kMinEstimateSamples;  // estimation lines need more samples than this
 };
 
 }  // namespace torvane

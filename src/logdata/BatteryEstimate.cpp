@@ -1,5 +1,6 @@
 #include "logdata/BatteryEstimate.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "logdata/BatteryLog.h"
@@ -53,6 +54,30 @@ std::string FormatRunningStatus(const StatusEstimateInput& in) {
         line += ", log full";  // nothing more is recorded
     }
     return line;
+}
+
+std::string StatusOfReading(const BatteryLog& log, std::int32_t p, std::int32_t tNow,
+                            std::int32_t tLast, std::int32_t minEstimateSamples) {
+    StatusEstimateInput in;
+    in.p = p;
+    in.tNow = tNow;
+    in.tLast = tLast;
+    in.p0 = log.percent[0];
+    in.n = log.count;
+    in.minEstimateSamples = minEstimateSamples;
+    return FormatRunningStatus(in);
+}
+
+std::string StatusAtLastSample(const BatteryLog& log, std::int32_t minEstimateSamples) {
+    if (log.count <= 0) {
+        return "";
+    }
+    const auto last = static_cast<std::size_t>(std::min(log.count, BatteryLog::kCapacity) - 1);
+    if (log.count == 1) {
+        return FormatFirstSampleStatus(log.percent[last], log.minutes[last]);
+    }
+    return StatusOfReading(log, log.percent[last], log.minutes[last], log.minutes[last],
+                           minEstimateSamples);
 }
 
 std::optional<EndPoint> EstimationEndPoint(std::int32_t m0, std::int32_t p0, std::int32_t mn,

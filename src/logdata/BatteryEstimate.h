@@ -4,7 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "logdata/BatteryLog.h"
+
 namespace torvane {
+
+// An estimate is shown only when the log holds more samples than this.
+inline constexpr std::int32_t kMinEstimateSamples = 2;
 
 // Straight-line battery life estimate from the first sample to the latest reading.
 struct StatusEstimateInput {
@@ -13,7 +18,7 @@ struct StatusEstimateInput {
     std::int32_t tLast = 0;  // minute of the last recorded sample
     std::int32_t p0 = 0;     // percent of the first sample
     std::int32_t n = 0;      // sample count
-    std::int32_t minEstimateSamples = 2;
+    std::int32_t minEstimateSamples = kMinEstimateSamples;
 };
 
 struct StatusEstimate {
@@ -33,6 +38,14 @@ std::string FormatRunningStatus(const StatusEstimateInput& in);
 
 // The status line for the first sample: no estimate part.
 std::string FormatFirstSampleStatus(std::int32_t percent, std::int32_t tNow);
+
+// The status line of a session whose log is `log`, for the reading `p` at minute `tNow` when
+// the last recorded sample is at minute `tLast`.
+std::string StatusOfReading(const BatteryLog& log, std::int32_t p, std::int32_t tNow,
+                            std::int32_t tLast, std::int32_t minEstimateSamples);
+
+// The status line right after the log's last sample was recorded; empty for an empty log.
+std::string StatusAtLastSample(const BatteryLog& log, std::int32_t minEstimateSamples);
 
 struct EndPoint {
     std::int32_t minutes = 0;

@@ -140,11 +140,6 @@ void LogFileCommands::LoadReferenceLog(std::int32_t slot, LoadableLogs logs) {
     }
 }
 
-bool LogFileCommands::ResumeFromAutoSave(const std::string& savePath, LoadableLogs logs) {
-    logs.loadTarget = 0;
-    return ReadLogFile(AutoSaveFilePath(savePath), logs);
-}
-
 void LogFileCommands::ExportCsv(const BatteryLog& live) {
     if (StoredSampleCount(live) == 0) {
         Tell("No data to export, complete a session first...");

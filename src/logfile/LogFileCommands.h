@@ -55,10 +55,6 @@ public:
     // dialog opens and stays so when it is cancelled.
     void LoadReferenceLog(std::int32_t slot, LoadableLogs logs);
 
-    // The file side of "Resume session": reads the auto-save file into the live log. On failure
-    // the reader's own message is all the user sees; the caller goes on either way.
-    bool ResumeFromAutoSave(const std::string& savePath, LoadableLogs logs);
-
     // File, "Export to CSV file".
     void ExportCsv(const BatteryLog& live);
 

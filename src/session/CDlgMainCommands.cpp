@@ -1,8 +1,6 @@
-#include "logfile/LogFileCommands.h"
 #include "platform/IMessageBox.h"
 #include "platform/IWindowHost.h"
 #include "session/CDlgMain.h"
-#include "session/MenuModel.h"
 
 namespace torvane {
 
@@ -16,40 +14,40 @@ bool CDlgMain::OnCommand(unsigned int id) {
             OnResumeSession();
             return true;
         case cmd::kShowVGrid:
-            ToggleView(m_bShowVGrid, Setting::ShowVGrid);
+            ToggleView(m_settingsRecord.showVGrid, Setting::ShowVGrid);
             return true;
         case cmd::kShowHGrid:
-            ToggleView(m_bShowHGrid, Setting::ShowHGrid);
+            ToggleView(m_settingsRecord.showHGrid, Setting::ShowHGrid);
             return true;
         case cmd::kShowDetailedGrid:
-            ToggleView(m_bShowDetailedGrid, Setting::ShowDetailedGrid);
+            ToggleView(m_settingsRecord.showDetailedGrid, Setting::ShowDetailedGrid);
             return true;
         case cmd::kShowEstimations:
-            ToggleView(m_bShowEstimations, Setting::DrawEstimations);
+            ToggleView(m_settingsRecord.showEstimations, Setting::DrawEstimations);
             return true;
         case cmd::kShowRef1:
-            ToggleView(m_bShowRef[0], Setting::ShowRef1);
+            ToggleView(m_settingsRecord.showRef[0], Setting::ShowRef1);
             return true;
         case cmd::kShowRef2:
-            ToggleView(m_bShowRef[1], Setting::ShowRef2);
+            ToggleView(m_settingsRecord.showRef[1], Setting::ShowRef2);
             return true;
         case cmd::kShowRef3:
-            ToggleView(m_bShowRef[2], Setting::ShowRef3);
+            ToggleView(m_settingsRecord.showRef[2], Setting::ShowRef3);
             return true;
         case cmd::kSaveLog:
-            FileCommands().SaveLog(m_log);
+            m_session.SaveLog();
             return true;
         case cmd::kLoadSlot1:
-            FileCommands().LoadReferenceLog(1, {m_log, m_ref, m_nLoadTarget});
+            m_session.LoadReferenceLog(1);
             return true;
         case cmd::kLoadSlot2:
-            FileCommands().LoadReferenceLog(2, {m_log, m_ref, m_nLoadTarget});
+            m_session.LoadReferenceLog(2);
             return true;
         case cmd::kLoadSlot3:
-            FileCommands().LoadReferenceLog(3, {m_log, m_ref, m_nLoadTarget});
+            m_session.LoadReferenceLog(3);
             return true;
         case cmd::kExportCsv:
-            FileCommands().ExportCsv(m_log);
+            m_session.ExportCsv();
             return true;
         case cmd::kExit:
             OnExit();
@@ -67,10 +65,6 @@ bool CDlgMain::OnCommand(unsigned int id) {
     return false;  // "Auto" and anything unknown have no handler
 }
 
-LogFileCommands CDlgMain::FileCommands() {
-    return LogFileCommands(m_services.files, m_services.messages, m_services.fileDialog);
-}
-
 void CDlgMain::ToggleView(bool& flag, FlagSetting setting) {
     flag = !flag;
     WriteFlag(m_settings, setting, flag);
@@ -78,14 +72,15 @@ void CDlgMain::ToggleView(bool& flag, FlagSetting setting) {
 }
 
 void CDlgMain::SetTimeScale(int hours) {
-    m_nScaleHours = hours;
+    m_settingsRecord.scaleHours = hours;
     WriteNumber(m_settings, Setting::ScaleHours, static_cast<DWORD>(hours));
     m_services.window.FullRedraw();
 }
 
 void CDlgMain::OnExit() {
-    const char* question =
-        m_nSessionTimer != 0 ? "Quit Torvane and cancel the running session?" : "Quit Torvane?";
+    const char* question = m_session.SessionRunning()
+                               ? "Quit Torvane and cancel the running session?"
+                               : "Quit Torvane?";
     if (m_services.messages.Show(question, MessageButtons::YesNo) != MessageAnswer::Yes) {
         return;
     }
@@ -94,17 +89,11 @@ void CDlgMain::OnExit() {
 }
 
 void CDlgMain::OnClose() {
-    if (m_nSessionTimer == 0 && m_nCountdownTimer == 0) {
+    if (!m_session.SessionRunning() && !m_session.CountdownRunning()) {
         m_services.window.PostQuit(0);
         return;
     }
     OnExit();
-}
-
-void CDlgMain::EndActiveBeforeQuit() {
-    if (m_nSessionTimer != 0 || m_nCountdownTimer != 0) {
-        StopSession();
-    }
 }
 
 void CDlgMain::OnMinimize() {
@@ -122,6 +111,31 @@ void CDlgMain::OnNotifyIcon(unsigned int iconId, unsigned int mouseEvent) {
 void CDlgMain::OnOptionsClosed() {
     LoadSettings();
     m_services.window.FullRedraw();
+}
+
+MenuStates CDlgMain::ComputeMenuStates() const {
+    MenuStates states;
+    states.checked[cmd::kShowEstimations] = m_settingsRecord.showEstimations;
+    states.checked[cmd::kShowVGrid] = m_settingsRecord.showVGrid;
+    states.checked[cmd::kShowHGrid] = m_settingsRecord.showHGrid;
+    states.checked[cmd::kShowRef1] = m_settingsRecord.showRef[0];
+    states.checked[cmd::kShowRef2] = m_settingsRecord.showRef[1];
+    states.checked[cmd::kShowRef3] = m_settingsRecord.showRef[2];
+    states.checked[cmd::kShowDetailedGrid] = m_settingsRecord.showDetailedGrid;
+
+    // A scale set elsewhere (say 12 on the View page) leaves every item unchecked.
+    states.checked[cmd::kScaleAuto] = false;
+    for (unsigned int id = cmd::kScale1; id <= cmd::kScale20; ++id) {
+        states.checked[id] = ScaleHoursOfCommand(id) == m_settingsRecord.scaleHours;
+    }
+
+    states.sessionItemText = m_session.SessionRunning() ? "Stop session" : "Start session";
+
+    // Neither can be chosen during the unplug countdown or in auto-start mode.
+    const bool sessionCommands = !m_session.CountdownRunning() && !m_session.AutoStartMode();
+    states.enabled[cmd::kResumeSession] = sessionCommands;
+    states.enabled[cmd::kStartSession] = sessionCommands;
+    return states;
 }
 
 }  // namespace torvane

@@ -1,7 +1,5 @@
 #include "session/MenuModel.h"
 
-#include "session/CDlgMain.h"
-
 namespace torvane {
 
 namespace {
@@ -81,31 +79,6 @@ int ScaleHoursOfCommand(unsigned int id) {
         return 20;
     }
     return 0;
-}
-
-MenuStates ComputeMenuStates(const CDlgMain& dlg) {
-    MenuStates states;
-    states.checked[cmd::kShowEstimations] = dlg.m_bShowEstimations;
-    states.checked[cmd::kShowVGrid] = dlg.m_bShowVGrid;
-    states.checked[cmd::kShowHGrid] = dlg.m_bShowHGrid;
-    states.checked[cmd::kShowRef1] = dlg.m_bShowRef[0];
-    states.checked[cmd::kShowRef2] = dlg.m_bShowRef[1];
-    states.checked[cmd::kShowRef3] = dlg.m_bShowRef[2];
-    states.checked[cmd::kShowDetailedGrid] = dlg.m_bShowDetailedGrid;
-
-    // A scale set elsewhere (say 12 on the View page) leaves every item unchecked.
-    states.checked[cmd::kScaleAuto] = false;
-    for (unsigned int id = cmd::kScale1; id <= cmd::kScale20; ++id) {
-        states.checked[id] = ScaleHoursOfCommand(id) == dlg.m_nScaleHours;
-    }
-
-    states.sessionItemText = dlg.m_nSessionTimer != 0 ? "Stop session" : "Start session";
-
-    // Neither can be chosen during the unplug countdown or in auto-start mode.
-    const bool sessionCommands = dlg.m_nCountdownTimer == 0 && !dlg.m_bAutoStartMode;
-    states.enabled[cmd::kResumeSession] = sessionCommands;
-    states.enabled[cmd::kStartSession] = sessionCommands;
-    return states;
 }
 
 }  // namespace torvane

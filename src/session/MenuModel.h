@@ -6,8 +6,6 @@
 
 namespace torvane {
 
-class CDlgMain;
-
 // Command identifiers of the main window's menu bar, menus and button.
 namespace cmd {
 constexpr unsigned int kGoStop = 1005;
@@ -69,8 +67,6 @@ struct MenuStates {
     std::map<unsigned int, bool> enabled;
     std::string sessionItemText;  // the text of "Start session" / "Stop session"
 };
-
-MenuStates ComputeMenuStates(const CDlgMain& dlg);
 
 // The hours of a "Time scale" item, or 0 for any other command.
 int ScaleHoursOfCommand(unsigned int id);

@@ -74,15 +74,14 @@ TEST_F(MainWindowTest, ShowsBannerStatusTextAndGoButtonWhereTheTemplatePutsThem)
     EXPECT_EQ(banner->geometry(), QRect(1, 1, 239, 32));
     EXPECT_FALSE(banner->pixmap().isNull());
 
-    // The status text is really drawn: different words leave different ink.
-    EXPECT_EQ(app.Dialog().m_strStatus, "Ready to start a session...");
-    EXPECT_GT(InkIn(Picture(), kStatusRect), 20);
-    app.Dialog().m_strStatus = "iiii";
+    // The status text is really drawn; a longer one leaves more ink.
+    EXPECT_EQ(app.Dialog().Session().Status(), "Ready to start a session...");
+    const int ready = InkIn(Picture(), kStatusRect);
+    EXPECT_GT(ready, 20);
+    app.Dialog().OnGoStop();  // on the mains: the countdown's two lines
+    timers.AdvanceMs(1000);
     window.FullRedraw();
-    const int thin = InkIn(Picture(), kStatusRect);
-    app.Dialog().m_strStatus = "WWWW";
-    window.FullRedraw();
-    EXPECT_GT(InkIn(Picture(), kStatusRect), thin + 10);
+    EXPECT_GT(InkIn(Picture(), kStatusRect), ready + 10);
 }
 
 TEST_F(MainWindowTest, ClickingGoStartsTheCountdownAndItsTextIsShown) {
@@ -96,7 +95,7 @@ TEST_F(MainWindowTest, ClickingGoStartsTheCountdownAndItsTextIsShown) {
     EXPECT_FALSE(window.GoButton()->isEnabled());
 
     timers.AdvanceMs(1000);
-    EXPECT_EQ(app.Dialog().m_strStatus.rfind("Please disconnect A/C power", 0), 0u);
+    EXPECT_EQ(app.Dialog().Session().Status().rfind("Please disconnect A/C power", 0), 0u);
     EXPECT_NE(Picture().copy(kStatusRect), before.copy(kStatusRect));
 
     power.onAc = false;
@@ -112,7 +111,7 @@ TEST_F(MainWindowTest, CloseButtonDuringASessionAsksAndNoKeepsWindowAndSession) 
     power.onAc = false;
     QTest::mouseClick(window.GoButton(), Qt::LeftButton);
     timers.AdvanceMs(1000);
-    ASSERT_NE(app.Dialog().m_nSessionTimer, 0u);
+    ASSERT_TRUE(app.Dialog().Session().SessionRunning());
 
     QString asked;
     // The box's own loop is the first to run this.
@@ -127,7 +126,7 @@ TEST_F(MainWindowTest, CloseButtonDuringASessionAsksAndNoKeepsWindowAndSession) 
     window.close();
     EXPECT_EQ(asked, "Quit Torvane and cancel the running session?");
     EXPECT_TRUE(window.isVisible());
-    EXPECT_NE(app.Dialog().m_nSessionTimer, 0u);
+    EXPECT_TRUE(app.Dialog().Session().SessionRunning());
 }
 
 TEST(QtMessageBoxTest, TimersTickWhileTheBoxIsOpenAndTheAnswerComesBack) {

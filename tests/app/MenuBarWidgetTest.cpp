@@ -74,7 +74,7 @@ TEST_F(MenuBarWidgetTest, BarSitsUnderTheClientAreaWithItsFourButtons) {
 
 TEST_F(MenuBarWidgetTest, ViewToggleThroughTheMenuStoresAndUnchecks) {
     Choose(1, "Show vertical grid");
-    EXPECT_EQ(app.Dialog().m_bShowVGrid, 0);
+    EXPECT_FALSE(app.Dialog().MakeGraphInput().showVGrid);
     EXPECT_EQ(registry.GetDword(kSettingsKey, "ShowVGrid"), 1u);
     bar->TopMenu(1)->popup(QPoint(0, 0));
     EXPECT_FALSE(bar->ActionFor(cmd::kShowVGrid)->isChecked());
@@ -84,7 +84,7 @@ TEST_F(MenuBarWidgetTest, ViewToggleThroughTheMenuStoresAndUnchecks) {
 
 TEST_F(MenuBarWidgetTest, SessionMenuStartsTheCountdownAndThenGreysItself) {
     Choose(2, "Start session");
-    EXPECT_NE(app.Dialog().m_nCountdownTimer, 0u);
+    EXPECT_TRUE(app.Dialog().Session().CountdownRunning());
     bar->TopMenu(2)->popup(QPoint(0, 0));
     EXPECT_FALSE(bar->ActionFor(cmd::kStartSession)->isEnabled());
     EXPECT_FALSE(bar->ActionFor(cmd::kResumeSession)->isEnabled());
@@ -117,7 +117,7 @@ TEST_F(MenuBarWidgetTest, OptionsRunsTheSheetThenReloadsWhatItStored) {
     });
     Choose(1, "Options");
     EXPECT_EQ(runs, 1);
-    EXPECT_EQ(app.Dialog().m_nScaleHours, 12);
+    EXPECT_EQ(app.Dialog().MakeGraphInput().scaleHours, 12);
 }
 
 TEST_F(MenuBarWidgetTest, MinimizeButtonMinimisesAndTimersGoOn) {

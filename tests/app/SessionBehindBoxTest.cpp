@@ -40,7 +40,7 @@ TEST(SessionOnQtTimers, RecordsBehindTheFailedAutoSavesBoxAndKeepsTheClock) {
     app.Create();
     CDlgMain& dlg = app.Dialog();
     dlg.OnGoStop();
-    ASSERT_TRUE(QTest::qWaitFor([&dlg] { return dlg.m_log.count == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&dlg] { return dlg.Session().Log().count == 1; }, 5000));
     files.failWritesWith = FileWriteResult::CannotCreate;
     power.percent = 89;
 
@@ -69,16 +69,16 @@ TEST(SessionOnQtTimers, RecordsBehindTheFailedAutoSavesBoxAndKeepsTheClock) {
         if (!open.isValid()) {
             open.start();
             text = box->text();
-            secondsAtOpen = dlg.m_nSessionSeconds;
+            secondsAtOpen = dlg.Session().SessionSeconds();
             clockAtOpen = timers.NowMs();
             power.percent = 88;
         }
         mostBoxes = std::max(mostBoxes, VisibleBoxes());
-        if (dlg.m_log.count == 3) {
+        if (dlg.Session().Log().count == 3) {
             power.percent = 87;
         }
-        if ((dlg.m_log.count >= 4 && open.elapsed() >= 600) || open.elapsed() >= 5000) {
-            recordedBehindTheBox = dlg.m_log.count - 2;
+        if ((dlg.Session().Log().count >= 4 && open.elapsed() >= 600) || open.elapsed() >= 5000) {
+            recordedBehindTheBox = dlg.Session().Log().count - 2;
             closed = true;
             QTest::keyClick(box, Qt::Key_Return);
         }
@@ -89,11 +89,11 @@ TEST(SessionOnQtTimers, RecordsBehindTheFailedAutoSavesBoxAndKeepsTheClock) {
     EXPECT_EQ(text.toStdString(), "Cannot create file \\autosave.blf");  // no save path set
     EXPECT_EQ(recordedBehindTheBox, 2);  // 88 and 87, each failing to save without a box
     EXPECT_EQ(mostBoxes, 1);
-    const std::int32_t seconds = dlg.m_nSessionSeconds;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dlg.m_nSessionSeconds != seconds; }, 5000));
+    const std::int32_t seconds = dlg.Session().SessionSeconds();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dlg.Session().SessionSeconds() != seconds; }, 5000));
     const double clockSeconds = static_cast<double>(timers.NowMs() - clockAtOpen) / 1000.0;
     EXPECT_GE(clockSeconds, 60.0);
-    EXPECT_NEAR(dlg.m_nSessionSeconds - secondsAtOpen, clockSeconds, 5.0);
+    EXPECT_NEAR(dlg.Session().SessionSeconds() - secondsAtOpen, clockSeconds, 5.0);
     EXPECT_EQ(laterBoxes, 0);
 }
 

@@ -64,12 +64,24 @@ public:
     std::vector<FileDialogOptions> runs;
 };
 
+// Counts what the window was asked to do; when `status` is set, each redraw also notes the
+// status line it showed.
 class FakeWindowHost : public IWindowHost {
 public:
     void SetGoCaption(const std::string& caption) override { goCaption = caption; }
     void EnableGo(bool enabled) override { goEnabled = enabled; }
-    void FullRedraw() override { ++fullRedraws; }
-    void RedrawNow() override { ++directRedraws; }
+    void FullRedraw() override {
+        ++fullRedraws;
+        if (status != nullptr) {
+            fullTexts.push_back(*status);
+        }
+    }
+    void RedrawNow() override {
+        ++directRedraws;
+        if (status != nullptr) {
+            directTexts.push_back(*status);
+        }
+    }
     void Minimize() override { ++minimizes; }
     void ShowAndActivate() override { ++activations; }
     void PostQuit(int exitCode) override { quitCode = exitCode; }
@@ -81,6 +93,9 @@ public:
     int minimizes = 0;
     int activations = 0;
     std::optional<int> quitCode;
+    const std::string* status = nullptr;
+    std::vector<std::string> fullTexts;
+    std::vector<std::string> directTexts;
 };
 
 class FakeNotifyIcon : public INotifyIcon {

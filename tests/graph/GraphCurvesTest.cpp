@@ -93,7 +93,7 @@ TEST(SeriesCurve, OneSampleIsAPointWithNothingVisible) {
 
 TEST(SeriesCurve, StopsAtOnePercentAndHidesLaterSamples) {
     auto in = Hours(7);
-    in.showEstimations = 0;
+    in.showEstimations = false;
     const auto segs = Series(in, Log({{0, 100}, {10, 50}, {20, 2}, {30, 1}, {40, 50}}));
     ASSERT_EQ(segs.size(), 3u);
     EXPECT_EQ(segs.back().y1, 226);
@@ -101,7 +101,7 @@ TEST(SeriesCurve, StopsAtOnePercentAndHidesLaterSamples) {
 
 TEST(SeriesCurve, StopsAtMinute416AtSevenHours) {
     auto in = Hours(7);
-    in.showEstimations = 0;
+    in.showEstimations = false;
     const auto segs = Series(in, Log({{0, 100}, {415, 60}, {416, 59}, {417, 90}}));
     ASSERT_EQ(segs.size(), 2u);
     EXPECT_EQ(segs.back().x1, 234);
@@ -143,7 +143,7 @@ TEST(EstimationLine, OnlyWithThreeSamplesInsideTheScaleAndADrop) {
     EXPECT_TRUE(Dashed(Series(Hours(1), Log({{0, 100}, {30, 95}, {60, 90}}))).empty());
     EXPECT_TRUE(Dashed(Series(Hours(7), Log({{0, 90}, {60, 80}, {120, 90}}))).empty());
     auto off = Hours(7);
-    off.showEstimations = 0;
+    off.showEstimations = false;
     EXPECT_TRUE(Dashed(Series(off, Log({{0, 100}, {60, 95}, {120, 90}}))).empty());
 }
 
@@ -178,7 +178,7 @@ TEST(GraphOrder, ReferenceSlotsThenSessionEachEstimateBeforeItsCurve) {
     EXPECT_EQ(seriesPens, expected);
 
     // Hiding slot 2 removes only its pens; the session is drawn after the last curve.
-    in.showRef[1] = 0;
+    in.showRef[1] = false;
     RecordingCanvas hidden;
     DrawGraph(hidden, in);
     EXPECT_TRUE(hidden.SegmentsIn(0xA2).empty());

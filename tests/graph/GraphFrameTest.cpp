@@ -135,7 +135,7 @@ TEST(GraphFrame, ElevenRowsTenDashedDetailRowsAndTheirLabels) {
 
 TEST(GraphFrame, HorizontalGridOffKeepsLabelsAndDrawsNoRows) {
     auto in = Input(7);
-    in.showHGrid = 0;
+    in.showHGrid = false;
     const auto c = Draw(in);
     EXPECT_TRUE(Horizontal(c.SegmentsIn(kGrid)).empty());
     EXPECT_TRUE(Horizontal(c.SegmentsIn(kDetail)).empty());
@@ -146,7 +146,7 @@ TEST(GraphFrame, HorizontalGridOffKeepsLabelsAndDrawsNoRows) {
 TEST(GraphFrame, VerticalGridOffKeepsHourLabelsOnly) {
     for (int hours : {1, 3, 7}) {
         auto in = Input(hours);
-        in.showVGrid = 0;
+        in.showVGrid = false;
         const auto c = Draw(in);
         EXPECT_TRUE(Vertical(c.SegmentsIn(kGrid)).empty()) << hours;
         EXPECT_TRUE(Vertical(c.SegmentsIn(kDetail)).empty()) << hours;

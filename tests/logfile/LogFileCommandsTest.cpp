@@ -330,36 +330,6 @@ TEST_F(LogFileCommandsTest, ReaderWithNoLoadTargetChangesNothing) {
     EXPECT_EQ(refs[2].count, 0);
 }
 
-// --- Resume -------------------------------------------------------------------------------
-
-TEST_F(LogFileCommandsTest, ResumeWithoutAutoSaveFileShowsOnlyTheReadersMessage) {
-    const BatteryLog before = live;
-    EXPECT_FALSE(commands.ResumeFromAutoSave("\\My Documents", Logs()));
-    EXPECT_EQ(messages.shown, Strings{"Cannot open file \\My Documents\\autosave.blf"});
-    EXPECT_EQ(loadTarget, 0);
-    ExpectSameLog(live, before);
-    EXPECT_TRUE(Dialogs().empty());
-
-    files.files["\\My Documents\\autosave.blf"] = {3, 0, 0, 0, 0, 0, 0, 0};
-    messages.shown.clear();
-    EXPECT_FALSE(commands.ResumeFromAutoSave("\\My Documents", Logs()));
-    EXPECT_EQ(messages.shown, Strings{"Not a valid Torvane log file"});
-    ExpectSameLog(live, before);
-}
-
-TEST_F(LogFileCommandsTest, ResumeReplacesTheLiveLogSilently) {
-    BatteryLog saved;
-    for (std::int32_t m = 0; m < 5; ++m) {
-        AddSample(saved, m * 10, 100 - m);
-    }
-    files.files["\\Storage Card\\\\autosave.blf"] = EncodeLogFile(saved);
-    const BatteryLog slot2 = refs[1];
-    EXPECT_TRUE(commands.ResumeFromAutoSave("\\Storage Card\\", Logs()));
-    EXPECT_TRUE(messages.shown.empty());
-    ExpectSameLog(live, saved);
-    ExpectSameLog(refs[1], slot2);
-}
-
 // --- CSV export ---------------------------------------------------------------------------
 
 TEST_F(LogFileCommandsTest, ExportWritesTheTextAndSaysWhere) {

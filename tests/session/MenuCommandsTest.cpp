@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "fakes/FakePlatform.h"
-#include "fakes/FakeTimers.h"
-#include "fakes/MemoryRegistry.h"
+#include "fakes/FakeMainServices.h"
 #include "session/CDlgMain.h"
 #include "session/MenuModel.h"
 
 namespace torvane {
 namespace {
 
-using test::FakeNotifyIcon;
-using test::FakePowerOffKey;
+using test::FakeMainServices;
 using test::FakePowerStatus;
-using test::FakeSuspendInhibitor;
 using test::FakeTimers;
 using test::FakeWindowHost;
 using test::MemoryFileStore;
@@ -32,21 +28,18 @@ protected:
         power.onAc = false;
         dlg.OnGoStop();
         timers.AdvanceMs(1000);
-        ASSERT_NE(dlg.m_nSessionTimer, 0u);
+        ASSERT_TRUE(dlg.Session().SessionRunning());
     }
 
-    FakePowerStatus power;
-    FakeTimers timers;
-    MemoryRegistry registry;
-    FakeWindowHost window;
-    ScriptedMessageBox messages;
-    ScriptedFileDialog fileDialog;
-    MemoryFileStore files;
-    FakeNotifyIcon notifyIcon;
-    FakePowerOffKey powerOffKey;
-    FakeSuspendInhibitor inhibitor;
-    CDlgMain dlg{MainServices{power, timers, registry, window, messages, fileDialog, files,
-                              notifyIcon, powerOffKey, inhibitor}};
+    FakeMainServices fakes;
+    FakePowerStatus& power = fakes.power;
+    FakeTimers& timers = fakes.timers;
+    MemoryRegistry& registry = fakes.registry;
+    FakeWindowHost& window = fakes.window;
+    ScriptedMessageBox& messages = fakes.messages;
+    ScriptedFileDialog& fileDialog = fakes.fileDialog;
+    MemoryFileStore& files = fakes.files;
+    CDlgMain dlg{fakes.Services()};
 };
 
 TEST(MenuBar, HoldsEveryMenuInOrderWithAutoGreyed) {
@@ -77,92 +70,107 @@ TEST(MenuBar, HoldsEveryMenuInOrderWithAutoGreyed) {
 }
 
 TEST_F(MenuCommands, SessionItemsFollowStateAndMode) {
-    auto states = ComputeMenuStates(dlg);
+    auto states = dlg.ComputeMenuStates();
     EXPECT_EQ(states.sessionItemText, "Start session");
     EXPECT_TRUE(states.enabled[cmd::kStartSession]);
     EXPECT_TRUE(states.enabled[cmd::kResumeSession]);
 
     dlg.OnGoStop();  // on A/C: the countdown is pending
-    states = ComputeMenuStates(dlg);
+    states = dlg.ComputeMenuStates();
     EXPECT_EQ(states.sessionItemText, "Start session");
     EXPECT_FALSE(states.enabled[cmd::kStartSession]);
     EXPECT_FALSE(states.enabled[cmd::kResumeSession]);
 
     power.onAc = false;
     timers.AdvanceMs(1000);
-    states = ComputeMenuStates(dlg);
+    states = dlg.ComputeMenuStates();
     EXPECT_EQ(states.sessionItemText, "Stop session");
     EXPECT_TRUE(states.enabled[cmd::kStartSession]);
 
-    dlg.m_bAutoStartMode = 1;  // greyed in auto-start mode even while a session runs
-    states = ComputeMenuStates(dlg);
+    registry.PutDword(kSettingsKey, "AutoStartSessions", 0);  // greyed in auto-start mode
+    dlg.OnOptionsClosed();                                    // even while a session runs
+    states = dlg.ComputeMenuStates();
     EXPECT_EQ(states.sessionItemText, "Stop session");
     EXPECT_FALSE(states.enabled[cmd::kStartSession]);
     EXPECT_FALSE(states.enabled[cmd::kResumeSession]);
 }
 
-TEST_F(MenuCommands, TimeScaleChecksOnlyItsOwnItem) {
-    EXPECT_TRUE(dlg.OnCommand(cmd::kScale15));
-    EXPECT_EQ(dlg.m_nScaleHours, 15);
-    EXPECT_EQ(Stored("ScaleHours"), 15u);
-    EXPECT_EQ(window.fullRedraws, 2);  // start-up paint, then the change
-    auto states = ComputeMenuStates(dlg);
-    for (unsigned int id = cmd::kScale1; id <= cmd::kScaleAuto; ++id) {
-        EXPECT_EQ(states.checked[id], id == cmd::kScale15) << id;
+// Each "Time scale" item: the hours it names are drawn, stored and checked, alone.
+TEST_F(MenuCommands, EveryTimeScaleItemDrawsStoresAndChecksItsOwnHours) {
+    const std::pair<unsigned int, int> items[] = {
+        {cmd::kScale1, 1},     {cmd::kScale1 + 1, 2}, {cmd::kScale1 + 2, 3}, {cmd::kScale1 + 3, 4},
+        {cmd::kScale1 + 4, 5}, {cmd::kScale1 + 5, 6}, {cmd::kScale1 + 6, 7}, {cmd::kScale1 + 7, 8},
+        {cmd::kScale1 + 8, 9}, {cmd::kScale10, 10},   {cmd::kScale15, 15},   {cmd::kScale20, 20},
+    };
+    for (const auto& [id, hours] : items) {
+        const int redraws = window.fullRedraws;
+        EXPECT_TRUE(dlg.OnCommand(id)) << hours;
+        EXPECT_EQ(dlg.MakeGraphInput().scaleHours, hours);
+        EXPECT_EQ(Stored("ScaleHours"), static_cast<DWORD>(hours));
+        EXPECT_EQ(window.fullRedraws, redraws + 1) << hours;
+        const auto states = dlg.ComputeMenuStates();
+        for (unsigned int other = cmd::kScale1; other <= cmd::kScaleAuto; ++other) {
+            EXPECT_EQ(states.checked.at(other), other == id) << hours << " " << other;
+        }
     }
+}
 
-    dlg.m_nScaleHours = 12;  // as the Options page may set it
-    states = ComputeMenuStates(dlg);
+TEST_F(MenuCommands, AScaleSetElsewhereChecksNoItemAndAutoDoesNothing) {
+    registry.PutDword(kSettingsKey, "ScaleHours", 12);  // as the Options page may set it
+    dlg.OnOptionsClosed();
+    auto states = dlg.ComputeMenuStates();
     for (unsigned int id = cmd::kScale1; id <= cmd::kScaleAuto; ++id) {
         EXPECT_FALSE(states.checked[id]) << id;
     }
 
     EXPECT_FALSE(dlg.OnCommand(cmd::kScaleAuto));
-    EXPECT_EQ(dlg.m_nScaleHours, 12);
+    EXPECT_EQ(dlg.MakeGraphInput().scaleHours, 12);
 }
 
 TEST_F(MenuCommands, TogglesStoreInvertedSenseAtOnceAndTwiceRestores) {
     struct Toggle {
         unsigned int id;
         const char* value;
-        bool& (*flag)(CDlgMain&);
+        bool (*drawn)(const GraphInput&);
     };
-#define FLAG(member) [](CDlgMain& d) -> bool& { return d.member; }
+#define DRAWN(field) [](const GraphInput& in) { return in.field; }
     const Toggle toggles[] = {
-        {cmd::kShowVGrid, "ShowVGrid", FLAG(m_bShowVGrid)},
-        {cmd::kShowHGrid, "ShowHGrid", FLAG(m_bShowHGrid)},
-        {cmd::kShowDetailedGrid, "ShowDetailedGrid", FLAG(m_bShowDetailedGrid)},
-        {cmd::kShowEstimations, "DrawEstimations", FLAG(m_bShowEstimations)},
-        {cmd::kShowRef1, "ShowRef1", FLAG(m_bShowRef[0])},
-        {cmd::kShowRef2, "ShowRef2", FLAG(m_bShowRef[1])},
-        {cmd::kShowRef3, "ShowRef3", FLAG(m_bShowRef[2])},
+        {cmd::kShowVGrid, "ShowVGrid", DRAWN(showVGrid)},
+        {cmd::kShowHGrid, "ShowHGrid", DRAWN(showHGrid)},
+        {cmd::kShowDetailedGrid, "ShowDetailedGrid", DRAWN(showDetailedGrid)},
+        {cmd::kShowEstimations, "DrawEstimations", DRAWN(showEstimations)},
+        {cmd::kShowRef1, "ShowRef1", DRAWN(showRef[0])},
+        {cmd::kShowRef2, "ShowRef2", DRAWN(showRef[1])},
+        {cmd::kShowRef3, "ShowRef3", DRAWN(showRef[2])},
     };
-#undef FLAG
+#undef DRAWN
     for (const auto& t : toggles) {
-        ASSERT_TRUE(t.flag(dlg)) << t.value;  // first run: everything shown
+        ASSERT_TRUE(t.drawn(dlg.MakeGraphInput())) << t.value;  // first run: everything shown
+        EXPECT_TRUE(dlg.ComputeMenuStates().checked[t.id]);
         EXPECT_FALSE(IsStored(t.value));
         registry.writeLog.clear();
         dlg.OnCommand(t.id);
-        EXPECT_FALSE(t.flag(dlg)) << t.value;
+        EXPECT_FALSE(t.drawn(dlg.MakeGraphInput())) << t.value;
         EXPECT_EQ(Stored(t.value), 1u) << t.value;
         ASSERT_EQ(registry.writeLog.size(), 1u) << t.value;  // this value only
         EXPECT_EQ(registry.writeLog[0].second, t.value);
-        EXPECT_FALSE(ComputeMenuStates(dlg).checked[t.id]);
+        EXPECT_FALSE(dlg.ComputeMenuStates().checked[t.id]);
         dlg.OnCommand(t.id);
-        EXPECT_TRUE(t.flag(dlg)) << t.value;
+        EXPECT_TRUE(t.drawn(dlg.MakeGraphInput())) << t.value;
         EXPECT_EQ(Stored(t.value), 0u) << t.value;
-        EXPECT_TRUE(ComputeMenuStates(dlg).checked[t.id]);
+        EXPECT_TRUE(dlg.ComputeMenuStates().checked[t.id]);
     }
 
     // Only the toggled item loses its check mark, and it stays off after a reload of the
     // settings, as after a restart.
     dlg.OnCommand(cmd::kShowRef2);
-    auto states = ComputeMenuStates(dlg);
+    auto states = dlg.ComputeMenuStates();
     EXPECT_TRUE(states.checked[cmd::kShowRef1]);
     EXPECT_FALSE(states.checked[cmd::kShowRef2]);
     EXPECT_TRUE(states.checked[cmd::kShowRef3]);
     dlg.LoadSettings();
-    EXPECT_FALSE(dlg.m_bShowRef[1]);
+    EXPECT_FALSE(dlg.ComputeMenuStates().checked[cmd::kShowRef2]);
+    EXPECT_FALSE(dlg.MakeGraphInput().showRef[1]);
 }
 
 TEST_F(MenuCommands, ExitAsksTheRightQuestionAndNoChangesNothing) {
@@ -176,12 +184,12 @@ TEST_F(MenuCommands, ExitAsksTheRightQuestionAndNoChangesNothing) {
     dlg.OnCommand(cmd::kExit);
     EXPECT_EQ(messages.shown.back(), "Quit Torvane and cancel the running session?");
     EXPECT_EQ(messages.buttons.back(), MessageButtons::YesNo);
-    EXPECT_NE(dlg.m_nSessionTimer, 0u);
+    EXPECT_TRUE(dlg.Session().SessionRunning());
     EXPECT_FALSE(window.quitCode.has_value());
 
     messages.answers = {MessageAnswer::Yes};
     dlg.OnCommand(cmd::kExit);
-    EXPECT_EQ(dlg.m_nSessionTimer, 0u);
+    EXPECT_FALSE(dlg.Session().SessionRunning());
     EXPECT_FALSE(timers.IsRunning(IDT_SESSION));
     EXPECT_EQ(window.quitCode, 0);
 }
@@ -194,13 +202,13 @@ TEST_F(MenuCommands, ExitDuringCountdownEndsCountdownAndOverride) {
     dlg.LoadSettings();
 
     dlg.OnGoStop();
-    ASSERT_NE(dlg.m_nCountdownTimer, 0u);
+    ASSERT_TRUE(dlg.Session().CountdownRunning());
     EXPECT_EQ(registry.GetDword(timeouts, "BattSuspendTimeout"), 0u);
 
     messages.answers = {MessageAnswer::Yes};
     dlg.OnCommand(cmd::kExit);
     EXPECT_EQ(messages.shown.back(), "Quit Torvane?");
-    EXPECT_EQ(dlg.m_nCountdownTimer, 0u);
+    EXPECT_FALSE(dlg.Session().CountdownRunning());
     EXPECT_FALSE(timers.IsRunning(IDT_COUNTDOWN));
     EXPECT_EQ(registry.GetDword(timeouts, "BattSuspendTimeout"), 180u);
     EXPECT_EQ(window.quitCode, 0);
@@ -211,7 +219,7 @@ TEST_F(MenuCommands, CloseButtonEndsAtOnceOnlyWhenNothingRuns) {
     messages.answers = {MessageAnswer::No};
     dlg.OnClose();
     EXPECT_EQ(messages.shown.back(), "Quit Torvane?");
-    EXPECT_NE(dlg.m_nCountdownTimer, 0u);
+    EXPECT_TRUE(dlg.Session().CountdownRunning());
     EXPECT_FALSE(window.quitCode.has_value());
 
     dlg.OnCommand(cmd::kStartSession);  // "Stop current session?" Yes, "Session stopped"
@@ -224,7 +232,7 @@ TEST_F(MenuCommands, CloseButtonEndsAtOnceOnlyWhenNothingRuns) {
 TEST_F(MenuCommands, MinimizeTwiceAndOnlyATapOnOurIconRestores) {
     dlg.OnCommand(cmd::kMinimize);
     EXPECT_EQ(window.minimizes, 2);
-    EXPECT_EQ(dlg.m_nMonitorTimer != 0, timers.IsRunning(IDT_MONITOR));
+    EXPECT_TRUE(timers.IsRunning(IDT_MONITOR));
 
     dlg.OnNotifyIcon(cmd::kNotifyIconId, 514);  // button up: ignored
     dlg.OnNotifyIcon(1290, cmd::kLeftButtonDown);
@@ -238,9 +246,9 @@ TEST_F(MenuCommands, OptionsClosedReloadsSettingsAndRedraws) {
     registry.PutDword(kSettingsKey, "ScaleHours", 12);
     const int redraws = window.fullRedraws;
     dlg.OnOptionsClosed();
-    EXPECT_TRUE(dlg.m_bAutoStartMode);
+    EXPECT_TRUE(dlg.Session().AutoStartMode());
     EXPECT_FALSE(window.goEnabled);
-    EXPECT_EQ(dlg.m_nScaleHours, 12);
+    EXPECT_EQ(dlg.MakeGraphInput().scaleHours, 12);
     EXPECT_EQ(window.fullRedraws, redraws + 1);
 }
 

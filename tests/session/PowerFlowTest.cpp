@@ -13,7 +13,7 @@ protected:
         MainServices withJournal{services};
         withJournal.suspendJournal = &journal;
         dlg = std::make_unique<CDlgMain>(withJournal);
-        window.status = &dlg->m_strStatus;
+        window.status = &dlg->Session().Status();
         dlg->OnInitDialog();
     }
     int TimeoutWrites() const {
@@ -53,13 +53,13 @@ TEST_F(PowerFlow, OffDuringTheWaitAndTheSessionBackAfterStop) {
     EXPECT_EQ(journal.kept, std::optional<DWORD>(180));
     power.onAc = false;
     Seconds(1);
-    ASSERT_NE(dlg->m_nSessionTimer, 0u);
+    ASSERT_TRUE(dlg->Session().SessionRunning());
     Seconds(60);
     EXPECT_EQ(SuspendTimeout(), 0u);
     EXPECT_TRUE(OverrideInForce());
 
     dlg->OnGoStop();
-    EXPECT_EQ(dlg->m_nSessionTimer, 0u);
+    EXPECT_FALSE(dlg->Session().SessionRunning());
     EXPECT_EQ(SuspendTimeout(), 180u);
     EXPECT_FALSE(OverrideInForce());
     EXPECT_FALSE(journal.kept.has_value());
@@ -70,13 +70,12 @@ TEST_F(PowerFlow, ResumeEndingASessionRestoresBeforeItOverridesAgain) {
     StartWithJournal();
     StartSessionOnBattery(90);
     dlg->OnResumeSession();  // the auto-save file is missing: told, and the wait starts
-    // The new override read the restored value, not its own 0.
-    EXPECT_EQ(dlg->m_dwSavedSuspendTimeout, 180u);
     EXPECT_EQ(SuspendTimeout(), 0u);
     EXPECT_EQ(inhibitor.releases, 1);
     EXPECT_EQ(inhibitor.acquires, 2);
     Seconds(1);
     dlg->OnGoStop();
+    // The new override read the restored value, not its own 0.
     EXPECT_EQ(SuspendTimeout(), 180u);
 }
 
@@ -100,11 +99,11 @@ TEST_F(PowerFlow, AutoStartedSessionOverridesAndMainsRestores) {
     StartWithJournal();
     power.onAc = false;
     Seconds(5);
-    ASSERT_NE(dlg->m_nSessionTimer, 0u);
+    ASSERT_TRUE(dlg->Session().SessionRunning());
     EXPECT_EQ(SuspendTimeout(), 0u);
     power.onAc = true;
     Seconds(5);
-    EXPECT_EQ(dlg->m_nSessionTimer, 0u);
+    EXPECT_FALSE(dlg->Session().SessionRunning());
     EXPECT_EQ(SuspendTimeout(), 180u);
     EXPECT_FALSE(OverrideInForce());
 }
@@ -137,14 +136,16 @@ TEST_F(PowerFlow, SwitchingTheOptionMidSessionFollowsTheOverrideMade) {
     StartWithJournal();
     // Switched off while overridden: the stop still puts the value back.
     StartSessionOnBattery(90);
-    dlg->m_bIgnorePowerOff = 0;
+    PutSetting("IgnorePowerOff", 0);
+    dlg->OnOptionsClosed();
     dlg->OnGoStop();  // "Stop current session?" Yes
     EXPECT_EQ(SuspendTimeout(), 180u);
     EXPECT_FALSE(OverrideInForce());
 
     // Switched on while a session ran without an override: nothing to restore.
     StartSessionOnBattery(90);
-    dlg->m_bIgnorePowerOff = 1;
+    PutSetting("IgnorePowerOff", 1);
+    dlg->OnOptionsClosed();
     const int before = registry.AccessCount(kPowerTimeoutsKey);
     dlg->OnGoStop();
     EXPECT_EQ(registry.AccessCount(kPowerTimeoutsKey), before);

@@ -33,21 +33,27 @@ std::string CountdownText(int seconds) {
 
 TEST_F(Countdown, OnMainsCountsThirtyDownToZeroThenFailsOnTheThirtyFirstTick) {
     Start();
-    dlg->m_log.count = 4;  // an earlier session's samples
+    StartSessionOnBattery(90);
+    Seconds(1);  // an earlier session's sample
+    power.onAc = true;
+    Seconds(1);  // the mains stop it
+    ASSERT_EQ(dlg->Session().Log().count, 1);
+    const std::string before = dlg->Session().Status();
+    const int acquires = inhibitor.acquires;
     dlg->OnGoStop();
 
     // Go clears the live log at once and disables the button during the wait.
-    EXPECT_EQ(dlg->m_log.count, 0);
-    EXPECT_NE(dlg->m_nCountdownTimer, 0u);
+    EXPECT_EQ(dlg->Session().Log().count, 0);
+    EXPECT_TRUE(dlg->Session().CountdownRunning());
     EXPECT_FALSE(window.goEnabled);
     EXPECT_TRUE(OverrideInForce());
     EXPECT_EQ(SuspendTimeout(), 0u);
-    EXPECT_EQ(dlg->m_strStatus, "Ready to start a session...");  // unchanged until the tick
+    EXPECT_EQ(dlg->Session().Status(), before);  // unchanged until the tick
 
     for (int left = 30; left >= 1; --left) {
         const int direct = window.directRedraws;
         Seconds(1);
-        ASSERT_EQ(dlg->m_strStatus, CountdownText(left));
+        ASSERT_EQ(dlg->Session().Status(), CountdownText(left));
         ASSERT_EQ(window.directRedraws, direct + 1);
         ASSERT_FALSE(window.goEnabled);
     }
@@ -57,16 +63,18 @@ TEST_F(Countdown, OnMainsCountsThirtyDownToZeroThenFailsOnTheThirtyFirstTick) {
     ASSERT_EQ(window.directTexts.size(), 31u);
     EXPECT_EQ(window.directTexts.front(), CountdownText(30));
     EXPECT_EQ(window.directTexts.back(), CountdownText(0));
-    EXPECT_EQ(dlg->m_strStatus, "Failed to start a session because the device is on A/C power...");
+    EXPECT_EQ(dlg->Session().Status(),
+              "Failed to start a session because the device is on A/C power...");
     EXPECT_EQ(window.fullRedraws, full + 1);
-    EXPECT_EQ(dlg->m_nCountdownTimer, 0u);
+    EXPECT_FALSE(dlg->Session().CountdownRunning());
     EXPECT_FALSE(timers.IsRunning(IDT_COUNTDOWN));
     EXPECT_EQ(window.goCaption, "Go!");
     EXPECT_TRUE(window.goEnabled);
     EXPECT_FALSE(OverrideInForce());
     EXPECT_EQ(SuspendTimeout(), 180u);
-    EXPECT_EQ(inhibitor.acquires, 1);
-    EXPECT_EQ(dlg->m_log.count, 0);  // the failed wait does not bring the old samples back
+    EXPECT_EQ(inhibitor.acquires, acquires + 1);
+    EXPECT_EQ(dlg->Session().Log().count,
+              0);  // the failed wait does not bring the old samples back
 }
 
 TEST_F(Countdown, OnBatteryStartsAtTheFirstTickWithoutTheCountdownText) {
@@ -76,23 +84,23 @@ TEST_F(Countdown, OnBatteryStartsAtTheFirstTickWithoutTheCountdownText) {
     dlg->OnGoStop();
     Seconds(1);
 
-    EXPECT_NE(dlg->m_nSessionTimer, 0u);
+    EXPECT_TRUE(dlg->Session().SessionRunning());
     EXPECT_EQ(timers.Period(IDT_SESSION), 1000u);
-    EXPECT_EQ(dlg->m_nCountdownTimer, 0u);
+    EXPECT_FALSE(dlg->Session().CountdownRunning());
     EXPECT_FALSE(timers.IsRunning(IDT_COUNTDOWN));
     EXPECT_EQ(window.goCaption, "Stop");
     EXPECT_TRUE(window.goEnabled);
-    EXPECT_EQ(dlg->m_strStatus, "Ready to start a session...");
+    EXPECT_EQ(dlg->Session().Status(), "Ready to start a session...");
     EXPECT_EQ(window.directRedraws, 0);
-    EXPECT_EQ(dlg->m_nLoadTarget, 5);
-    EXPECT_EQ(dlg->m_log.count, 0);
+    EXPECT_EQ(dlg->Session().LoadTarget(), 5);
+    EXPECT_EQ(dlg->Session().Log().count, 0);
     EXPECT_TRUE(OverrideInForce());
 
     Seconds(1);  // the first session tick records the first sample at minute 0
-    ASSERT_EQ(dlg->m_log.count, 1);
-    EXPECT_EQ(dlg->m_log.minutes[0], 0);
-    EXPECT_EQ(dlg->m_log.percent[0], 99);
-    EXPECT_EQ(dlg->m_strStatus, "Running, Battery: 99%, Run time: 0:00h");
+    ASSERT_EQ(dlg->Session().Log().count, 1);
+    EXPECT_EQ(dlg->Session().Log().minutes[0], 0);
+    EXPECT_EQ(dlg->Session().Log().percent[0], 99);
+    EXPECT_EQ(dlg->Session().Status(), "Running, Battery: 99%, Run time: 0:00h");
 }
 
 TEST_F(Countdown, StoppingAskedAndConfirmedEndsTheSession) {
@@ -102,7 +110,7 @@ TEST_F(Countdown, StoppingAskedAndConfirmedEndsTheSession) {
 
     messages.answers = {MessageAnswer::No};
     dlg->OnGoStop();
-    EXPECT_NE(dlg->m_nSessionTimer, 0u);  // "No" leaves it running
+    EXPECT_TRUE(dlg->Session().SessionRunning());  // "No" leaves it running
 
     messages.answers = {MessageAnswer::Yes, MessageAnswer::Ok};
     dlg->OnGoStop();
@@ -111,12 +119,12 @@ TEST_F(Countdown, StoppingAskedAndConfirmedEndsTheSession) {
     EXPECT_EQ(messages.buttons[1], MessageButtons::YesNo);
     EXPECT_EQ(messages.shown[2], "Session stopped");
     EXPECT_EQ(messages.buttons[2], MessageButtons::Ok);
-    EXPECT_EQ(dlg->m_nSessionTimer, 0u);
+    EXPECT_FALSE(dlg->Session().SessionRunning());
     EXPECT_FALSE(timers.IsRunning(IDT_SESSION));
-    EXPECT_EQ(dlg->m_strStatus, "Ready to start a session...");
+    EXPECT_EQ(dlg->Session().Status(), "Ready to start a session...");
     EXPECT_EQ(window.goCaption, "Go!");
     EXPECT_FALSE(OverrideInForce());
-    EXPECT_EQ(dlg->m_log.count, 1);  // the samples stay for saving
+    EXPECT_EQ(dlg->Session().Log().count, 1);  // the samples stay for saving
 }
 
 TEST_F(SessionTick, UnchangedPercentRefreshesTheStatusOncePerMinuteWithoutRecording) {
@@ -129,15 +137,15 @@ TEST_F(SessionTick, UnchangedPercentRefreshesTheStatusOncePerMinuteWithoutRecord
     Seconds(58);  // seconds 2 to 59: still minute 0
     EXPECT_EQ(window.directRedraws, direct);
     Seconds(1);  // minute 1
-    EXPECT_EQ(dlg->m_strStatus,
+    EXPECT_EQ(dlg->Session().Status(),
               "Running, Battery: 99%, Run time: 0:01h, Estimated battery life: N/A");
     EXPECT_EQ(window.directRedraws, direct + 1);
     Seconds(120);
     EXPECT_EQ(window.directRedraws, direct + 3);
-    EXPECT_EQ(dlg->m_strStatus,
+    EXPECT_EQ(dlg->Session().Status(),
               "Running, Battery: 99%, Run time: 0:03h, Estimated battery life: N/A");
     EXPECT_EQ(window.fullRedraws, full);
-    EXPECT_EQ(dlg->m_log.count, 1);
+    EXPECT_EQ(dlg->Session().Log().count, 1);
     EXPECT_EQ(files.writes, 0);
 }
 
@@ -151,17 +159,17 @@ TEST_F(SessionTick, WorkedExampleThroughTheController) {
     Seconds(599);
     power.percent = 97;
     Seconds(1);  // second 1202, minute 20
-    ASSERT_EQ(dlg->m_log.count, 3);
-    EXPECT_EQ(dlg->m_log.minutes[1], 10);
-    EXPECT_EQ(dlg->m_log.minutes[2], 20);
-    EXPECT_EQ(dlg->m_strStatus,
+    ASSERT_EQ(dlg->Session().Log().count, 3);
+    EXPECT_EQ(dlg->Session().Log().minutes[1], 10);
+    EXPECT_EQ(dlg->Session().Log().minutes[2], 20);
+    EXPECT_EQ(dlg->Session().Status(),
               "Running, Battery: 97%, Run time: 0:20h, Estimated battery life: 16:40h, "
               "16:10h left");
     Seconds(60);
-    EXPECT_EQ(dlg->m_strStatus,
+    EXPECT_EQ(dlg->Session().Status(),
               "Running, Battery: 97%, Run time: 0:21h, Estimated battery life: 16:40h, "
               "16:09h left");
-    EXPECT_EQ(dlg->m_log.count, 3);
+    EXPECT_EQ(dlg->Session().Log().count, 3);
 }
 
 TEST_F(SessionTick, RisingReadingIsRecordedAndAutoSaved) {
@@ -173,13 +181,12 @@ TEST_F(SessionTick, RisingReadingIsRecordedAndAutoSaved) {
     power.percent = 81;
     const int full = window.fullRedraws;
     Seconds(1);  // second 152, minute 2
-    ASSERT_EQ(dlg->m_log.count, 2);
-    EXPECT_EQ(dlg->m_log.minutes[1], 2);
-    EXPECT_EQ(dlg->m_log.percent[1], 81);
-    EXPECT_EQ(dlg->m_nLastPercent, 81);
+    ASSERT_EQ(dlg->Session().Log().count, 2);
+    EXPECT_EQ(dlg->Session().Log().minutes[1], 2);
+    EXPECT_EQ(dlg->Session().Log().percent[1], 81);
     EXPECT_EQ(window.fullRedraws, full + 1);
     // Two samples: still no estimate.
-    EXPECT_EQ(dlg->m_strStatus,
+    EXPECT_EQ(dlg->Session().Status(),
               "Running, Battery: 81%, Run time: 0:02h, Estimated battery life: N/A");
     ASSERT_EQ(files.files.count(kAutoSave), 1u);
     EXPECT_EQ(files.files[kAutoSave], LogBytes({{0, 80}, {2, 81}}));
@@ -200,7 +207,7 @@ TEST_F(SessionTick, AutoPowerOffSavesStopsAndSendsTheKeyWithoutRecording) {
     key.onEvent = [&] {
         const auto file = files.files.find(kAutoSave);
         seen.push_back({file != files.files.end() && file->second == LogBytes({{0, 12}, {1, 11}}),
-                        dlg->m_nSessionTimer != 0, OverrideInForce()});
+                        dlg->Session().SessionRunning(), OverrideInForce()});
     };
     MainServices withKey{power,      timers, registry,   window, messages,
                          fileDialog, files,  notifyIcon, key,    inhibitor};
@@ -223,8 +230,8 @@ TEST_F(SessionTick, AutoPowerOffSavesStopsAndSendsTheKeyWithoutRecording) {
     EXPECT_TRUE(seen[0].fileSaved);
     EXPECT_FALSE(seen[0].sessionRunning);
     EXPECT_FALSE(seen[0].overrideInForce);
-    EXPECT_EQ(dlg->m_log.count, 2);  // 10 % itself is not recorded
-    EXPECT_EQ(dlg->m_strStatus, "Ready to start a session...");
+    EXPECT_EQ(dlg->Session().Log().count, 2);  // 10 % itself is not recorded
+    EXPECT_EQ(dlg->Session().Status(), "Ready to start a session...");
     EXPECT_EQ(window.goCaption, "Go!");
     EXPECT_FALSE(timers.IsRunning(IDT_SESSION));
 }
@@ -247,14 +254,14 @@ TEST_F(SessionTick, UnreadableLevelSkipsTheTickAfterTheClockAdvanced) {
     Start();
     StartSessionOnBattery(-1);
     Seconds(90);
-    EXPECT_EQ(dlg->m_log.count, 0);
-    EXPECT_EQ(dlg->m_nSessionSeconds, 90);
-    EXPECT_NE(dlg->m_nSessionTimer, 0u);
+    EXPECT_EQ(dlg->Session().Log().count, 0);
+    EXPECT_EQ(dlg->Session().SessionSeconds(), 90);
+    EXPECT_TRUE(dlg->Session().SessionRunning());
     power.percent = 95;
     Seconds(1);
-    ASSERT_EQ(dlg->m_log.count, 1);
-    EXPECT_EQ(dlg->m_log.minutes[0], 1);
-    EXPECT_EQ(dlg->m_strStatus, "Running, Battery: 95%, Run time: 0:01h");
+    ASSERT_EQ(dlg->Session().Log().count, 1);
+    EXPECT_EQ(dlg->Session().Log().minutes[0], 1);
+    EXPECT_EQ(dlg->Session().Status(), "Running, Battery: 95%, Run time: 0:01h");
 }
 
 TEST_F(SessionTick, MainsBackStopsAManualSession) {
@@ -263,37 +270,40 @@ TEST_F(SessionTick, MainsBackStopsAManualSession) {
     Seconds(5);
     power.onAc = true;
     Seconds(1);
-    EXPECT_EQ(dlg->m_nSessionTimer, 0u);
+    EXPECT_FALSE(dlg->Session().SessionRunning());
     EXPECT_FALSE(timers.IsRunning(IDT_SESSION));
-    EXPECT_EQ(dlg->m_strStatus, "A/C power detected, session stopped...");
+    EXPECT_EQ(dlg->Session().Status(), "A/C power detected, session stopped...");
     EXPECT_EQ(window.goCaption, "Go!");
     EXPECT_TRUE(window.goEnabled);
     EXPECT_FALSE(OverrideInForce());
-    EXPECT_EQ(dlg->m_log.count, 1);
+    EXPECT_EQ(dlg->Session().Log().count, 1);
 }
 
 TEST_F(AutoStart, StartsAndStopsWithinFiveSecondsWithGoDisabled) {
     PutSetting("AutoStartSessions", 0);
     Start();
+    EXPECT_TRUE(dlg->Session().AutoStartMode());
+    EXPECT_EQ(window.goCaption, "Go!");
+    EXPECT_FALSE(window.goEnabled);  // from start-up on
     power.onAc = false;
     power.percent = 64;
     Seconds(5);
-    EXPECT_NE(dlg->m_nSessionTimer, 0u);
+    EXPECT_TRUE(dlg->Session().SessionRunning());
     EXPECT_EQ(window.goCaption, "Stop");
     EXPECT_FALSE(window.goEnabled);
     EXPECT_TRUE(OverrideInForce());
-    EXPECT_EQ(dlg->m_nLoadTarget, 5);
+    EXPECT_EQ(dlg->Session().LoadTarget(), 5);
     Seconds(1);
-    EXPECT_EQ(dlg->m_log.count, 1);
-    EXPECT_EQ(dlg->m_log.minutes[0], 0);
+    EXPECT_EQ(dlg->Session().Log().count, 1);
+    EXPECT_EQ(dlg->Session().Log().minutes[0], 0);
 
     // A session tick in this mode does not look at the mains; the monitor does, within 5 s.
     power.onAc = true;
     Seconds(3);
-    EXPECT_NE(dlg->m_nSessionTimer, 0u);
+    EXPECT_TRUE(dlg->Session().SessionRunning());
     Seconds(2);
-    EXPECT_EQ(dlg->m_nSessionTimer, 0u);
-    EXPECT_EQ(dlg->m_strStatus, "Ready to start a session...");
+    EXPECT_FALSE(dlg->Session().SessionRunning());
+    EXPECT_EQ(dlg->Session().Status(), "Ready to start a session...");
     EXPECT_EQ(window.goCaption, "Go!");
     EXPECT_FALSE(window.goEnabled);
     EXPECT_FALSE(OverrideInForce());
@@ -302,9 +312,9 @@ TEST_F(AutoStart, StartsAndStopsWithinFiveSecondsWithGoDisabled) {
     // The next start, at the following monitor tick, begins a fresh log.
     power.onAc = false;
     Seconds(4);
-    EXPECT_NE(dlg->m_nSessionTimer, 0u);
-    EXPECT_EQ(dlg->m_log.count, 0);
-    EXPECT_EQ(dlg->m_nSessionSeconds, 0);
+    EXPECT_TRUE(dlg->Session().SessionRunning());
+    EXPECT_EQ(dlg->Session().Log().count, 0);
+    EXPECT_EQ(dlg->Session().SessionSeconds(), 0);
 }
 
 TEST_F(AutoStart, AfterThePowerOffNoSessionStartsUntilTheMainsAreSeen) {
@@ -324,8 +334,8 @@ TEST_F(AutoStart, AfterThePowerOffNoSessionStartsUntilTheMainsAreSeen) {
 
     Seconds(60);  // twelve monitor ticks on battery
     EXPECT_EQ(powerOffKey.events.size(), 2u);
-    EXPECT_EQ(dlg->m_nSessionTimer, 0u);
-    EXPECT_EQ(dlg->m_log.count, 2);
+    EXPECT_FALSE(dlg->Session().SessionRunning());
+    EXPECT_EQ(dlg->Session().Log().count, 2);
     EXPECT_EQ(files.files.at(kAutoSave), saved);
     EXPECT_FALSE(OverrideInForce());
 
@@ -334,23 +344,24 @@ TEST_F(AutoStart, AfterThePowerOffNoSessionStartsUntilTheMainsAreSeen) {
     power.onAc = false;
     power.percent = 90;
     Seconds(5);
-    EXPECT_NE(dlg->m_nSessionTimer, 0u);
-    ASSERT_EQ(dlg->m_log.count, 1);  // a fresh log
-    EXPECT_EQ(dlg->m_log.percent[0], 90);
+    EXPECT_TRUE(dlg->Session().SessionRunning());
+    ASSERT_EQ(dlg->Session().Log().count, 1);  // a fresh log
+    EXPECT_EQ(dlg->Session().Log().percent[0], 90);
 }
 
 TEST_F(AutoStart, MonitorTakesOverAPendingCountdownWithoutOverridingTwice) {
     Start();
     dlg->OnGoStop();  // manual countdown on the mains
     Seconds(2);
-    dlg->m_bAutoStartMode = 1;  // the Options sheet switched the mode on meanwhile
+    PutSetting("AutoStartSessions", 0);  // the Options sheet switched the mode on meanwhile
+    dlg->OnOptionsClosed();
     power.onAc = false;
     Seconds(2);  // countdown ticks do nothing in this mode
-    EXPECT_EQ(dlg->m_nSessionTimer, 0u);
-    EXPECT_NE(dlg->m_nCountdownTimer, 0u);
+    EXPECT_FALSE(dlg->Session().SessionRunning());
+    EXPECT_TRUE(dlg->Session().CountdownRunning());
     Seconds(1);  // monitor tick at 5 s
-    EXPECT_NE(dlg->m_nSessionTimer, 0u);
-    EXPECT_EQ(dlg->m_nCountdownTimer, 0u);
+    EXPECT_TRUE(dlg->Session().SessionRunning());
+    EXPECT_FALSE(dlg->Session().CountdownRunning());
     EXPECT_FALSE(timers.IsRunning(IDT_COUNTDOWN));
     EXPECT_EQ(inhibitor.acquires, 1);
     EXPECT_TRUE(OverrideInForce());

@@ -19,27 +19,27 @@ TEST_F(Resume, ContinuesTheMinutesOfTheAutoSavedLog) {
     Start();  // a fresh program: nothing in memory yet
     dlg->OnResumeSession();
 
-    EXPECT_EQ(dlg->m_log.count, 3);
-    EXPECT_EQ(dlg->m_nLoadTarget, 0);
-    EXPECT_NE(dlg->m_nCountdownTimer, 0u);
+    EXPECT_EQ(dlg->Session().Log().count, 3);
+    EXPECT_EQ(dlg->Session().LoadTarget(), 0);
+    EXPECT_TRUE(dlg->Session().CountdownRunning());
     EXPECT_TRUE(messages.shown.empty());
 
     power.onAc = false;
     power.percent = 89;
     Seconds(1);  // the countdown tick starts the resumed session
-    EXPECT_EQ(dlg->m_nSessionSeconds, 45 * 60);
-    EXPECT_EQ(dlg->m_nLoadTarget, 5);
+    EXPECT_EQ(dlg->Session().SessionSeconds(), 45 * 60);
+    EXPECT_EQ(dlg->Session().LoadTarget(), 5);
     Seconds(1);
-    ASSERT_EQ(dlg->m_log.count, 4);
-    EXPECT_EQ(dlg->m_log.minutes[3], 45);
-    EXPECT_EQ(dlg->m_log.percent[3], 89);
+    ASSERT_EQ(dlg->Session().Log().count, 4);
+    EXPECT_EQ(dlg->Session().Log().minutes[3], 45);
+    EXPECT_EQ(dlg->Session().Log().percent[3], 89);
     Seconds(60);
     power.percent = 88;
     Seconds(1);
-    ASSERT_EQ(dlg->m_log.count, 5);
-    EXPECT_EQ(dlg->m_log.minutes[4], 46);
+    ASSERT_EQ(dlg->Session().Log().count, 5);
+    EXPECT_EQ(dlg->Session().Log().minutes[4], 46);
     // Estimate from the first loaded sample: s = 100, d = 12, L = 4600 / 12.
-    EXPECT_EQ(dlg->m_strStatus,
+    EXPECT_EQ(dlg->Session().Status(),
               "Running, Battery: 88%, Run time: 0:46h, Estimated battery life: 6:23h, "
               "5:37h left");
     EXPECT_EQ(files.files[kAutoSave], LogBytes({{0, 100}, {30, 95}, {45, 90}, {45, 89}, {46, 88}}));
@@ -57,30 +57,30 @@ TEST_F(Resume, WithoutAFileOnlyTellsAndContinuesTheLiveLog) {
     dlg->OnResumeSession();  // ends the running session first
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0], "Cannot open file \\My Documents\\autosave.blf");
-    EXPECT_EQ(dlg->m_nSessionTimer, 0u);
-    EXPECT_NE(dlg->m_nCountdownTimer, 0u);
-    EXPECT_EQ(dlg->m_log.count, 2);
+    EXPECT_FALSE(dlg->Session().SessionRunning());
+    EXPECT_TRUE(dlg->Session().CountdownRunning());
+    EXPECT_EQ(dlg->Session().Log().count, 2);
     EXPECT_TRUE(OverrideInForce());
     EXPECT_EQ(inhibitor.acquires, 2);  // restored on ending the session, applied again
     EXPECT_EQ(inhibitor.releases, 1);
 
     Seconds(1);
-    EXPECT_EQ(dlg->m_nSessionSeconds, 180);
+    EXPECT_EQ(dlg->Session().SessionSeconds(), 180);
     power.percent = 97;
     Seconds(1);
-    ASSERT_EQ(dlg->m_log.count, 3);
-    EXPECT_EQ(dlg->m_log.minutes[2], 3);
+    ASSERT_EQ(dlg->Session().Log().count, 3);
+    EXPECT_EQ(dlg->Session().Log().minutes[2], 3);
 }
 
 TEST_F(Resume, SwitchesAutoStartOffInMemoryOnly) {
     PutSetting("AutoStartSessions", 0);
     Start();
     dlg->OnResumeSession();
-    EXPECT_EQ(dlg->m_bAutoStartMode, 0);
+    EXPECT_FALSE(dlg->Session().AutoStartMode());
     EXPECT_EQ(registry.GetDword(kSettingsKey, "AutoStartSessions"), 0u);
     power.onAc = false;
     Seconds(1);  // now the countdown, not the monitor, starts it
-    EXPECT_NE(dlg->m_nSessionTimer, 0u);
+    EXPECT_TRUE(dlg->Session().SessionRunning());
     EXPECT_EQ(window.goCaption, "Stop");
     EXPECT_TRUE(window.goEnabled);
 }
@@ -89,15 +89,15 @@ TEST_F(Resume, ALoadChosenDuringTheWaitMakesTheSessionStartFresh) {
     files.files[kAutoSave] = LogBytes({{0, 100}, {30, 95}});
     Start();
     dlg->OnResumeSession();
-    dlg->m_nLoadTarget = 2;  // "Load reference log", "Slot 2", even if cancelled
+    dlg->OnCommand(cmd::kLoadSlot2);  // "Load reference log", "Slot 2", cancelled
     power.onAc = false;
     power.percent = 80;
     Seconds(1);
-    EXPECT_EQ(dlg->m_log.count, 0);
-    EXPECT_EQ(dlg->m_nSessionSeconds, 0);
+    EXPECT_EQ(dlg->Session().Log().count, 0);
+    EXPECT_EQ(dlg->Session().SessionSeconds(), 0);
     Seconds(1);
-    ASSERT_EQ(dlg->m_log.count, 1);
-    EXPECT_EQ(dlg->m_log.minutes[0], 0);
+    ASSERT_EQ(dlg->Session().Log().count, 1);
+    EXPECT_EQ(dlg->Session().Log().minutes[0], 0);
 }
 
 TEST_F(Resume, AbsurdMinutesInTheFileCannotOverflowTheClock) {
@@ -107,20 +107,20 @@ TEST_F(Resume, AbsurdMinutesInTheFileCannotOverflowTheClock) {
     power.onAc = false;
     power.percent = 40;
     Seconds(1);
-    EXPECT_EQ(dlg->m_nSessionSeconds, INT_MAX);
+    EXPECT_EQ(dlg->Session().SessionSeconds(), INT_MAX);
     Seconds(3);
-    EXPECT_EQ(dlg->m_nSessionSeconds, INT_MAX);
-    ASSERT_EQ(dlg->m_log.count, 4);
-    EXPECT_EQ(dlg->m_log.minutes[3], INT_MAX / 60);
+    EXPECT_EQ(dlg->Session().SessionSeconds(), INT_MAX);
+    ASSERT_EQ(dlg->Session().Log().count, 4);
+    EXPECT_EQ(dlg->Session().Log().minutes[3], INT_MAX / 60);
     // L = t x 100 / 60 and R = t x 100 / 60 - t with t = INT_MAX / 60 = 35791394 minutes.
-    EXPECT_EQ(dlg->m_strStatus,
+    EXPECT_EQ(dlg->Session().Status(),
               "Running, Battery: 40%, Run time: 596523:14h, Estimated battery life: "
               "994205:23h, 397682:09h left");
 
     files.files[kAutoSave] = LogBytes({{0, 100}, {INT_MIN, 50}});
     dlg->OnResumeSession();
     Seconds(2);
-    EXPECT_EQ(dlg->m_nSessionSeconds, INT_MIN + 1);
+    EXPECT_EQ(dlg->Session().SessionSeconds(), INT_MIN + 1);
 }
 
 TEST_F(Resume, DuringTheWaitStartsTheWaitAgainWithOneOverrideInForce) {
@@ -129,15 +129,14 @@ TEST_F(Resume, DuringTheWaitStartsTheWaitAgainWithOneOverrideInForce) {
     dlg->OnGoStop();
     Seconds(5);  // 30 down to 26 shown
     dlg->OnResumeSession();
-    EXPECT_NE(dlg->m_nCountdownTimer, 0u);
-    EXPECT_EQ(dlg->m_nCountdown, 30);
-    EXPECT_EQ(dlg->m_log.count, 2);
+    EXPECT_TRUE(dlg->Session().CountdownRunning());
+    EXPECT_EQ(dlg->Session().Log().count, 2);
     EXPECT_FALSE(window.goEnabled);
     EXPECT_EQ(inhibitor.acquires, 2);
     EXPECT_EQ(inhibitor.releases, 1);
     EXPECT_EQ(SuspendTimeout(), 0u);
     Seconds(1);
-    EXPECT_EQ(dlg->m_strStatus,
+    EXPECT_EQ(dlg->Session().Status(),
               "Please disconnect A/C power in order for the session to start, 30 seconds left...");
 }
 
@@ -149,9 +148,9 @@ TEST_F(Resume, StopConfirmedDuringTheWaitReturnsToIdle) {
     dlg->OnGoStop();
     EXPECT_EQ(messages.shown,
               (std::vector<std::string>{"Stop current session?", "Session stopped"}));
-    EXPECT_EQ(dlg->m_nCountdownTimer, 0u);
+    EXPECT_FALSE(dlg->Session().CountdownRunning());
     EXPECT_FALSE(timers.IsRunning(IDT_COUNTDOWN));
-    EXPECT_EQ(dlg->m_strStatus, "Ready to start a session...");
+    EXPECT_EQ(dlg->Session().Status(), "Ready to start a session...");
     EXPECT_EQ(window.goCaption, "Go!");
     EXPECT_FALSE(OverrideInForce());
     EXPECT_EQ(SuspendTimeout(), 180u);
@@ -169,9 +168,9 @@ TEST_F(NestedBoxes, TicksGoOnWhileTheStopQuestionIsOpen) {
     };
     messages.answers = {MessageAnswer::Yes, MessageAnswer::Ok};
     dlg->OnGoStop();
-    EXPECT_EQ(dlg->m_log.count, 2);  // recorded before the answer came
-    EXPECT_EQ(dlg->m_nSessionTimer, 0u);
-    EXPECT_EQ(dlg->m_strStatus, "Ready to start a session...");
+    EXPECT_EQ(dlg->Session().Log().count, 2);  // recorded before the answer came
+    EXPECT_FALSE(dlg->Session().SessionRunning());
+    EXPECT_EQ(dlg->Session().Status(), "Ready to start a session...");
     EXPECT_EQ(inhibitor.releases, 1);
 }
 
@@ -191,7 +190,7 @@ TEST_F(NestedBoxes, ASessionThatEndedWhileAskingLeavesTheTimeoutRestored) {
     dlg->OnGoStop();
     EXPECT_EQ(powerOffKey.events.size(), 2u);
     EXPECT_EQ(messages.shown.back(), "Session stopped");
-    EXPECT_EQ(dlg->m_nSessionTimer, 0u);
+    EXPECT_FALSE(dlg->Session().SessionRunning());
     EXPECT_FALSE(OverrideInForce());
     EXPECT_EQ(SuspendTimeout(), 180u);
     EXPECT_EQ(inhibitor.acquires, 1);
@@ -243,18 +242,18 @@ TEST_F(NestedBoxes, AFailedAutoSaveIsToldOncePerRunAndTheSessionGoesOnBehindItsB
     Seconds(1);  // (0, 89): the save fails, and the box opens after the tick
     ASSERT_EQ(messages.shown,
               std::vector<std::string>{"Cannot create file \\My Documents\\autosave.blf"});
-    ASSERT_EQ(dlg->m_log.count, 5);
-    EXPECT_EQ(dlg->m_log.minutes[2], 1);
-    EXPECT_EQ(dlg->m_log.minutes[3], 2);
-    EXPECT_EQ(dlg->m_log.percent[4], 86);
-    EXPECT_EQ(dlg->m_log.minutes[4], 3);
+    ASSERT_EQ(dlg->Session().Log().count, 5);
+    EXPECT_EQ(dlg->Session().Log().minutes[2], 1);
+    EXPECT_EQ(dlg->Session().Log().minutes[3], 2);
+    EXPECT_EQ(dlg->Session().Log().percent[4], 86);
+    EXPECT_EQ(dlg->Session().Log().minutes[4], 3);
     EXPECT_EQ(files.files[kAutoSave], LogBytes({{0, 90}, {0, 89}, {1, 88}, {2, 87}}));
 
     // Closed after three minutes: the run time kept up with the clock.
     power.percent = 85;
     Seconds(1);
-    EXPECT_EQ(dlg->m_nSessionSeconds, 184);
-    EXPECT_EQ(dlg->m_log.minutes[5], 3);
+    EXPECT_EQ(dlg->Session().SessionSeconds(), 184);
+    EXPECT_EQ(dlg->Session().Log().minutes[5], 3);
     EXPECT_EQ(messages.shown.size(), 1u);  // the same run of failures
     files.failWritesWith.reset();
     power.percent = 84;
@@ -278,11 +277,11 @@ TEST_F(FullLog, AThousandSamplesKeepTheSessionRunningWithoutRecording) {
     Seconds(1);
     const int writes = files.writes;
     Seconds(1);  // minute 999: a changed reading, but there is no room
-    EXPECT_EQ(dlg->m_log.count, 1000);
-    EXPECT_NE(dlg->m_nSessionTimer, 0u);
+    EXPECT_EQ(dlg->Session().Log().count, 1000);
+    EXPECT_TRUE(dlg->Session().SessionRunning());
     EXPECT_EQ(files.writes, writes);
     Seconds(60);  // the status line still runs, once a minute, from the current reading
-    EXPECT_EQ(dlg->m_strStatus,
+    EXPECT_EQ(dlg->Session().Status(),
               "Running, Battery: 57%, Run time: 16:40h, Estimated battery life: 555:33h, "
               "316:40h left, log full");
     const int direct = window.directRedraws;
@@ -290,7 +289,7 @@ TEST_F(FullLog, AThousandSamplesKeepTheSessionRunningWithoutRecording) {
     EXPECT_EQ(window.directRedraws, direct);
     Seconds(30);
     EXPECT_EQ(window.directRedraws, direct + 1);
-    EXPECT_EQ(dlg->m_log.count, 1000);
+    EXPECT_EQ(dlg->Session().Log().count, 1000);
 }
 
 }  // namespace

@@ -8,35 +8,13 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/FakePlatform.h"
-#include "fakes/FakeTimers.h"
-#include "fakes/MemoryRegistry.h"
+#include "fakes/FakeMainServices.h"
 #include "session/CDlgMain.h"
 
 namespace torvane::test {
 
 constexpr const char* kPowerTimeoutsKey =
     "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Power\\Timeouts";
-
-// A window that also notes the status line each redraw showed.
-class StatusWatchingWindow : public FakeWindowHost {
-public:
-    void FullRedraw() override {
-        FakeWindowHost::FullRedraw();
-        if (status != nullptr) {
-            fullTexts.push_back(*status);
-        }
-    }
-    void RedrawNow() override {
-        FakeWindowHost::RedrawNow();
-        if (status != nullptr) {
-            directTexts.push_back(*status);
-        }
-    }
-    const std::string* status = nullptr;
-    std::vector<std::string> fullTexts;
-    std::vector<std::string> directTexts;
-};
 
 // The main window's owner with every outside service replaced by a double. Settings start as
 // on a machine that has run the program before, in manual mode, with the suspend timeout
@@ -68,7 +46,7 @@ protected:
 
     void Start() {
         dlg = std::make_unique<CDlgMain>(services);
-        window.status = &dlg->m_strStatus;
+        window.status = &dlg->Session().Status();
         dlg->OnInitDialog();
     }
     void Seconds(int n) { timers.AdvanceMs(std::int64_t{n} * 1000); }
@@ -79,7 +57,7 @@ protected:
         power.percent = percent;
         dlg->OnGoStop();
         Seconds(1);
-        ASSERT_NE(dlg->m_nSessionTimer, 0u);
+        ASSERT_TRUE(dlg->Session().SessionRunning());
     }
 
     static std::vector<std::uint8_t> LogBytes(const std::vector<std::pair<int, int>>& samples) {
@@ -107,18 +85,18 @@ protected:
 
     const std::string kAutoSave = "\\My Documents\\autosave.blf";
 
-    FakePowerStatus power;
-    FakeTimers timers;
-    MemoryRegistry registry;
-    StatusWatchingWindow window;
-    ScriptedMessageBox messages;
-    ScriptedFileDialog fileDialog;
-    MemoryFileStore files;
-    FakeNotifyIcon notifyIcon;
-    FakePowerOffKey powerOffKey;
-    FakeSuspendInhibitor inhibitor;
-    MainServices services{power,      timers, registry,   window,      messages,
-                          fileDialog, files,  notifyIcon, powerOffKey, inhibitor};
+    FakeMainServices fakes;
+    FakePowerStatus& power = fakes.power;
+    FakeTimers& timers = fakes.timers;
+    MemoryRegistry& registry = fakes.registry;
+    FakeWindowHost& window = fakes.window;
+    ScriptedMessageBox& messages = fakes.messages;
+    ScriptedFileDialog& fileDialog = fakes.fileDialog;
+    MemoryFileStore& files = fakes.files;
+    FakeNotifyIcon& notifyIcon = fakes.notifyIcon;
+    FakePowerOffKey& powerOffKey = fakes.powerOffKey;
+    FakeSuspendInhibitor& inhibitor = fakes.inhibitor;
+    MainServices services = fakes.Services();
     std::unique_ptr<CDlgMain> dlg;
 };
 

@@ -5,7 +5,7 @@
 namespace torvane {
 
 COLORREF ColourPickerState::BeginOpen() {
-    m_bPopupOpen = 1;
+    m_bPopupOpen = true;
     m_crColourAtOpening = m_crColour;
     return m_crColour;
 }
@@ -15,13 +15,13 @@ std::vector<PickNotification> ColourPickerState::Opened() const {
 }
 
 std::vector<PickNotification> ColourPickerState::Accept(COLORREF colour) {
-    m_bPopupOpen = 0;
+    m_bPopupOpen = false;
     m_crColour = colour;
     return {{MSG_PICK_CLOSE, colour}, {MSG_PICK_ACCEPT, colour}};
 }
 
 std::vector<PickNotification> ColourPickerState::Cancel(COLORREF colour) {
-    m_bPopupOpen = 0;
+    m_bPopupOpen = false;
     m_crColour = colour;
     return {{MSG_PICK_CLOSE, colour}, {MSG_PICK_CANCEL, colour}};
 }

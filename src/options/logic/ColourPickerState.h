@@ -22,7 +22,7 @@ public:
     COLORREF Colour() const { return m_crColour; }
     void SetColour(COLORREF colour) { m_crColour = colour; }
     // While set the picker draws pushed.
-    bool PopupOpen() const { return m_bPopupOpen != 0; }
+    bool PopupOpen() const { return m_bPopupOpen; }
     COLORREF ColourAtOpening() const { return m_crColourAtOpening; }
 
     // The palette is about to open; returns the colour it starts from.
@@ -37,7 +37,7 @@ public:
     std::vector<PickNotification> Change(COLORREF colour) const;
 
 private:
-    BOOL m_bPopupOpen = 0;
+    bool m_bPopupOpen = false;
     COLORREF m_crColour;
     COLORREF m_crColourAtOpening = 0;
 };
