@@ -67,7 +67,7 @@ int RunRenderCommand(const RenderRequest& request, IRegistry& settings, std::ost
     std::copy(refs.begin(), refs.end(), refSlots.begin());
     const GraphInput in =
         MakeGraphInput(loaded, *log, refSlots, StatusAtLastSample(*log, kMinEstimateSamples),
-                       request.hours.value_or(loaded.scaleHours));
+                       request.hours.value_or(loaded.m_nScaleHours));
 
     GraphPicture picture(request.scale);
     picture.PaintErased(in);

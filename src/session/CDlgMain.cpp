@@ -41,7 +41,7 @@ void CDlgMain::InitDefaultSettings() {
 
 void CDlgMain::LoadSettings() {
     m_settingsRecord = torvane::LoadSettings(m_settings);
-    if (!m_settingsRecord.minimizeOnStart) {
+    if (!m_settingsRecord.m_bMinimizeOnStart) {
         m_bMinimizePending = false;
     }
     m_session.ApplySettings(m_settingsRecord);
@@ -49,13 +49,13 @@ void CDlgMain::LoadSettings() {
 
 GraphInput CDlgMain::MakeGraphInput() const {
     GraphInput in = torvane::MakeGraphInput(m_settingsRecord, m_session.Log(), m_session.Refs(),
-                                            m_session.Status(), m_settingsRecord.scaleHours);
+                                            m_session.Status(), m_settingsRecord.m_nScaleHours);
     in.minEstimateSamples = m_session.MinEstimateSamples();
     return in;
 }
 
 bool CDlgMain::OnPaintMinimizeCheck() {
-    if (!m_settingsRecord.minimizeOnStart || !m_bMinimizePending) {
+    if (!m_settingsRecord.m_bMinimizeOnStart || !m_bMinimizePending) {
         return false;
     }
     // Twice, as the Minimize command does.

@@ -14,25 +14,25 @@ bool CDlgMain::OnCommand(unsigned int id) {
             OnResumeSession();
             return true;
         case cmd::kShowVGrid:
-            ToggleView(m_settingsRecord.showVGrid, Setting::ShowVGrid);
+            ToggleView(m_settingsRecord.m_bShowVGrid, Setting::ShowVGrid);
             return true;
         case cmd::kShowHGrid:
-            ToggleView(m_settingsRecord.showHGrid, Setting::ShowHGrid);
+            ToggleView(m_settingsRecord.m_bShowHGrid, Setting::ShowHGrid);
             return true;
         case cmd::kShowDetailedGrid:
-            ToggleView(m_settingsRecord.showDetailedGrid, Setting::ShowDetailedGrid);
+            ToggleView(m_settingsRecord.m_bShowDetailedGrid, Setting::ShowDetailedGrid);
             return true;
         case cmd::kShowEstimations:
-            ToggleView(m_settingsRecord.showEstimations, Setting::DrawEstimations);
+            ToggleView(m_settingsRecord.m_bShowEstimations, Setting::DrawEstimations);
             return true;
         case cmd::kShowRef1:
-            ToggleView(m_settingsRecord.showRef[0], Setting::ShowRef1);
+            ToggleView(m_settingsRecord.m_bShowRef[0], Setting::ShowRef1);
             return true;
         case cmd::kShowRef2:
-            ToggleView(m_settingsRecord.showRef[1], Setting::ShowRef2);
+            ToggleView(m_settingsRecord.m_bShowRef[1], Setting::ShowRef2);
             return true;
         case cmd::kShowRef3:
-            ToggleView(m_settingsRecord.showRef[2], Setting::ShowRef3);
+            ToggleView(m_settingsRecord.m_bShowRef[2], Setting::ShowRef3);
             return true;
         case cmd::kSaveLog:
             m_session.SaveLog();
@@ -72,7 +72,7 @@ void CDlgMain::ToggleView(bool& flag, FlagSetting setting) {
 }
 
 void CDlgMain::SetTimeScale(int hours) {
-    m_settingsRecord.scaleHours = hours;
+    m_settingsRecord.m_nScaleHours = hours;
     WriteNumber(m_settings, Setting::ScaleHours, static_cast<DWORD>(hours));
     m_services.window.FullRedraw();
 }
@@ -115,18 +115,18 @@ void CDlgMain::OnOptionsClosed() {
 
 MenuStates CDlgMain::ComputeMenuStates() const {
     MenuStates states;
-    states.checked[cmd::kShowEstimations] = m_settingsRecord.showEstimations;
-    states.checked[cmd::kShowVGrid] = m_settingsRecord.showVGrid;
-    states.checked[cmd::kShowHGrid] = m_settingsRecord.showHGrid;
-    states.checked[cmd::kShowRef1] = m_settingsRecord.showRef[0];
-    states.checked[cmd::kShowRef2] = m_settingsRecord.showRef[1];
-    states.checked[cmd::kShowRef3] = m_settingsRecord.showRef[2];
-    states.checked[cmd::kShowDetailedGrid] = m_settingsRecord.showDetailedGrid;
+    states.checked[cmd::kShowEstimations] = m_settingsRecord.m_bShowEstimations;
+    states.checked[cmd::kShowVGrid] = m_settingsRecord.m_bShowVGrid;
+    states.checked[cmd::kShowHGrid] = m_settingsRecord.m_bShowHGrid;
+    states.checked[cmd::kShowRef1] = m_settingsRecord.m_bShowRef[0];
+    states.checked[cmd::kShowRef2] = m_settingsRecord.m_bShowRef[1];
+    states.checked[cmd::kShowRef3] = m_settingsRecord.m_bShowRef[2];
+    states.checked[cmd::kShowDetailedGrid] = m_settingsRecord.m_bShowDetailedGrid;
 
     // A scale set elsewhere (say 12 on the View page) leaves every item unchecked.
     states.checked[cmd::kScaleAuto] = false;
     for (unsigned int id = cmd::kScale1; id <= cmd::kScale20; ++id) {
-        states.checked[id] = ScaleHoursOfCommand(id) == m_settingsRecord.scaleHours;
+        states.checked[id] = ScaleHoursOfCommand(id) == m_settingsRecord.m_nScaleHours;
     }
 
     states.sessionItemText = m_session.SessionRunning() ? "Stop session" : "Start session";

@@ -7,17 +7,17 @@ GraphInput MakeGraphInput(const SettingsRecord& settings, const BatteryLog& log,
                           std::int32_t scaleHours) {
     GraphInput in;
     in.scaleHours = scaleHours;
-    in.showHGrid = settings.showHGrid;
-    in.showVGrid = settings.showVGrid;
-    in.showDetailedGrid = settings.showDetailedGrid;
-    in.showEstimations = settings.showEstimations;
-    in.showRef = settings.showRef;
-    in.gridColour = settings.gridColour;
-    in.gridDetailColour = settings.gridDetailColour;
-    in.gridScaleColour = settings.gridScaleColour;
-    in.refColour = settings.refColour;
-    in.sessionColour = settings.sessionColour;
-    in.statusColour = settings.statusColour;
+    in.showHGrid = settings.m_bShowHGrid;
+    in.showVGrid = settings.m_bShowVGrid;
+    in.showDetailedGrid = settings.m_bShowDetailedGrid;
+    in.showEstimations = settings.m_bShowEstimations;
+    in.showRef = settings.m_bShowRef;
+    in.gridColour = settings.m_crGrid1;
+    in.gridDetailColour = settings.m_crGrid2;
+    in.gridScaleColour = settings.m_crGrid3;
+    in.refColour = settings.m_crRef;
+    in.sessionColour = settings.m_crSess;
+    in.statusColour = settings.m_crStatus;
     in.log = log;
     in.ref = refs;
     in.status = status;

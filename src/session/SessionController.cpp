@@ -67,12 +67,12 @@ void SessionController::Reset() {
 }
 
 void SessionController::ApplySettings(const SettingsRecord& settings) {
-    m_bAutoPowerOff = settings.autoPowerOff;
-    m_nAutoPowerOffAt = settings.autoPowerOffAt;
-    m_bIgnorePowerOff = settings.ignorePowerOff;
-    m_strSavePath = settings.savePath;
-    m_bAutoSave = settings.autoSave;
-    m_bAutoStartMode = settings.autoStartMode;
+    m_bAutoPowerOff = settings.m_bAutoPowerOff;
+    m_nAutoPowerOffAt = settings.m_nAutoPowerOffAt;
+    m_bIgnorePowerOff = settings.m_bIgnorePowerOff;
+    m_strSavePath = settings.m_strSavePath;
+    m_bAutoSave = settings.m_bAutoSave;
+    m_bAutoStartMode = settings.m_bAutoStartMode;
     // In auto-start mode sessions start and stop by themselves, so Go/Stop is not offered.
     m_btnGo.EnableWindow(!m_bAutoStartMode);
 }

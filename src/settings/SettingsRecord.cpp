@@ -24,27 +24,27 @@ void InitDefaultSettings(CSettingsStore& store) {
 
 SettingsRecord LoadSettings(CSettingsStore& store) {
     SettingsRecord r;
-    r.scaleHours = static_cast<std::int32_t>(ReadNumber(store, Setting::ScaleHours));
-    r.showEstimations = ReadFlag(store, Setting::DrawEstimations);
-    r.showVGrid = ReadFlag(store, Setting::ShowVGrid);
-    r.showHGrid = ReadFlag(store, Setting::ShowHGrid);
-    r.showRef = {ReadFlag(store, Setting::ShowRef1), ReadFlag(store, Setting::ShowRef2),
-                 ReadFlag(store, Setting::ShowRef3)};
-    r.showDetailedGrid = ReadFlag(store, Setting::ShowDetailedGrid);
-    r.gridColour = ReadNumber(store, Setting::ColorGrid1);
-    r.gridDetailColour = ReadNumber(store, Setting::ColorGrid2);
-    r.gridScaleColour = ReadNumber(store, Setting::ColorGrid3);
-    r.refColour = {ReadNumber(store, Setting::ColorRef1), ReadNumber(store, Setting::ColorRef2),
-                   ReadNumber(store, Setting::ColorRef3)};
-    r.sessionColour = ReadNumber(store, Setting::ColorSess);
-    r.statusColour = ReadNumber(store, Setting::ColorStatus);
-    r.autoPowerOff = ReadFlag(store, Setting::AutoPowerOff);
-    r.autoPowerOffAt = static_cast<std::int32_t>(ReadNumber(store, Setting::AutoPowerOffAt));
-    r.minimizeOnStart = ReadFlag(store, Setting::MinimizeOnStart);
-    r.ignorePowerOff = ReadFlag(store, Setting::IgnorePowerOff);
-    r.savePath = ReadText(store, Setting::SavePath);
-    r.autoSave = ReadFlag(store, Setting::AutoSaveSessions);
-    r.autoStartMode = ReadFlag(store, Setting::AutoStartSessions);
+    r.m_nScaleHours = static_cast<std::int32_t>(ReadNumber(store, Setting::ScaleHours));
+    r.m_bShowEstimations = ReadFlag(store, Setting::DrawEstimations);
+    r.m_bShowVGrid = ReadFlag(store, Setting::ShowVGrid);
+    r.m_bShowHGrid = ReadFlag(store, Setting::ShowHGrid);
+    r.m_bShowRef = {ReadFlag(store, Setting::ShowRef1), ReadFlag(store, Setting::ShowRef2),
+                    ReadFlag(store, Setting::ShowRef3)};
+    r.m_bShowDetailedGrid = ReadFlag(store, Setting::ShowDetailedGrid);
+    r.m_crGrid1 = ReadNumber(store, Setting::ColorGrid1);
+    r.m_crGrid2 = ReadNumber(store, Setting::ColorGrid2);
+    r.m_crGrid3 = ReadNumber(store, Setting::ColorGrid3);
+    r.m_crRef = {ReadNumber(store, Setting::ColorRef1), ReadNumber(store, Setting::ColorRef2),
+                 ReadNumber(store, Setting::ColorRef3)};
+    r.m_crSess = ReadNumber(store, Setting::ColorSess);
+    r.m_crStatus = ReadNumber(store, Setting::ColorStatus);
+    r.m_bAutoPowerOff = ReadFlag(store, Setting::AutoPowerOff);
+    r.m_nAutoPowerOffAt = static_cast<std::int32_t>(ReadNumber(store, Setting::AutoPowerOffAt));
+    r.m_bMinimizeOnStart = ReadFlag(store, Setting::MinimizeOnStart);
+    r.m_bIgnorePowerOff = ReadFlag(store, Setting::IgnorePowerOff);
+    r.m_strSavePath = ReadText(store, Setting::SavePath);
+    r.m_bAutoSave = ReadFlag(store, Setting::AutoSaveSessions);
+    r.m_bAutoStartMode = ReadFlag(store, Setting::AutoStartSessions);
     return r;
 }
 

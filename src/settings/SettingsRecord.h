@@ -10,27 +10,28 @@
 namespace torvane {
 
 // The settings as the main window works with them, each value in its in-memory sense: a switch
-// is true when on, whatever its stored sense. Filled by LoadSettings.
+// is true when on, whatever its stored sense. Filled by LoadSettings. The main window keeps one
+// as its copy of the settings, so the members carry the window's names for them.
 struct SettingsRecord {
-    std::int32_t scaleHours = 0;  // hours across the graph
-    bool showEstimations = false;
-    bool showVGrid = false;
-    bool showHGrid = false;
-    std::array<bool, 3> showRef{};  // reference slots 1 to 3
-    bool showDetailedGrid = false;
-    COLORREF gridColour = 0;
-    COLORREF gridDetailColour = 0;
-    COLORREF gridScaleColour = 0;
-    std::array<COLORREF, 3> refColour{};
-    COLORREF sessionColour = 0;
-    COLORREF statusColour = 0;
-    bool autoPowerOff = false;
-    std::int32_t autoPowerOffAt = 0;  // taken as stored, without a range check
-    bool minimizeOnStart = false;
-    bool ignorePowerOff = false;
-    std::string savePath;  // taken as stored: no check that the folder exists
-    bool autoSave = false;
-    bool autoStartMode = false;
+    std::int32_t m_nScaleHours = 0;  // hours across the graph
+    bool m_bShowEstimations = false;
+    bool m_bShowVGrid = false;
+    bool m_bShowHGrid = false;
+    std::array<bool, 3> m_bShowRef{};  // reference slots 1 to 3
+    bool m_bShowDetailedGrid = false;
+    COLORREF m_crGrid1 = 0;  // solid grid lines
+    COLORREF m_crGrid2 = 0;  // dashed detailed grid lines
+    COLORREF m_crGrid3 = 0;  // percent and time labels
+    std::array<COLORREF, 3> m_crRef{};
+    COLORREF m_crSess = 0;
+    COLORREF m_crStatus = 0;
+    bool m_bAutoPowerOff = false;
+    std::int32_t m_nAutoPowerOffAt = 0;  // taken as stored, without a range check
+    bool m_bMinimizeOnStart = false;
+    bool m_bIgnorePowerOff = false;
+    std::string m_strSavePath;  // taken as stored: no check that the folder exists
+    bool m_bAutoSave = false;
+    bool m_bAutoStartMode = false;
 };
 
 // The first-run step: unless "InitData" says it has run, writes every first-run value of the

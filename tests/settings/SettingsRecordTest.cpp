@@ -70,25 +70,25 @@ TEST_F(MainSettings, AFreshStoreLoadsTheDocumentedStartingState) {
     const SettingsRecord loaded = LoadSettings(store);
     EXPECT_TRUE(registry.writeLog.empty());
 
-    EXPECT_EQ(loaded.scaleHours, 7);
-    EXPECT_TRUE(loaded.showEstimations);
-    EXPECT_TRUE(loaded.showVGrid);
-    EXPECT_TRUE(loaded.showHGrid);
-    EXPECT_EQ(loaded.showRef, (std::array<bool, 3>{true, true, true}));
-    EXPECT_TRUE(loaded.showDetailedGrid);
-    EXPECT_EQ(loaded.gridColour, 0x7F0000u);
-    EXPECT_EQ(loaded.gridDetailColour, 0x7F0000u);
-    EXPECT_EQ(loaded.gridScaleColour, 0x7F0000u);
-    EXPECT_EQ(loaded.refColour, (std::array<COLORREF, 3>{0x7F007Fu, 0x7F7F00u, 0x007F7Fu}));
-    EXPECT_EQ(loaded.sessionColour, 0x0000FFu);
-    EXPECT_EQ(loaded.statusColour, 0x00009Cu);
-    EXPECT_FALSE(loaded.autoPowerOff);
-    EXPECT_EQ(loaded.autoPowerOffAt, 0);
-    EXPECT_FALSE(loaded.minimizeOnStart);
-    EXPECT_FALSE(loaded.ignorePowerOff);
-    EXPECT_EQ(loaded.savePath, "\\My Documents");
-    EXPECT_TRUE(loaded.autoSave);
-    EXPECT_FALSE(loaded.autoStartMode);
+    EXPECT_EQ(loaded.m_nScaleHours, 7);
+    EXPECT_TRUE(loaded.m_bShowEstimations);
+    EXPECT_TRUE(loaded.m_bShowVGrid);
+    EXPECT_TRUE(loaded.m_bShowHGrid);
+    EXPECT_EQ(loaded.m_bShowRef, (std::array<bool, 3>{true, true, true}));
+    EXPECT_TRUE(loaded.m_bShowDetailedGrid);
+    EXPECT_EQ(loaded.m_crGrid1, 0x7F0000u);
+    EXPECT_EQ(loaded.m_crGrid2, 0x7F0000u);
+    EXPECT_EQ(loaded.m_crGrid3, 0x7F0000u);
+    EXPECT_EQ(loaded.m_crRef, (std::array<COLORREF, 3>{0x7F007Fu, 0x7F7F00u, 0x007F7Fu}));
+    EXPECT_EQ(loaded.m_crSess, 0x0000FFu);
+    EXPECT_EQ(loaded.m_crStatus, 0x00009Cu);
+    EXPECT_FALSE(loaded.m_bAutoPowerOff);
+    EXPECT_EQ(loaded.m_nAutoPowerOffAt, 0);
+    EXPECT_FALSE(loaded.m_bMinimizeOnStart);
+    EXPECT_FALSE(loaded.m_bIgnorePowerOff);
+    EXPECT_EQ(loaded.m_strSavePath, "\\My Documents");
+    EXPECT_TRUE(loaded.m_bAutoSave);
+    EXPECT_FALSE(loaded.m_bAutoStartMode);
 }
 
 // One value stored alone: what the settings load gives when it is absent, and when it holds an
@@ -105,30 +105,30 @@ TEST_F(MainSettings, EachValueReachesItsOwnFieldInItsOwnSense) {
         std::int64_t loaded;
     };
     const Row rows[] = {
-        {"ScaleHours", HELD(scaleHours), 7, 51, 51},
-        {"ScaleHours", HELD(scaleHours), 7, 0xFFFFFFFF, -1},
-        {"ScaleHours", HELD(scaleHours), 7, 0, 7},
-        {"DrawEstimations", HELD(showEstimations), 1, 1, 0},
-        {"ShowVGrid", HELD(showVGrid), 1, 5, 0},
-        {"ShowHGrid", HELD(showHGrid), 1, 1, 0},
-        {"ShowRef1", HELD(showRef[0]), 1, 2, 0},
-        {"ShowRef2", HELD(showRef[1]), 1, 0xFFFFFFFF, 0},
-        {"ShowRef3", HELD(showRef[2]), 1, 1, 0},
-        {"ShowDetailedGrid", HELD(showDetailedGrid), 1, 1, 0},
-        {"ColorGrid1", HELD(gridColour), 0, 0x010203, 0x010203},
-        {"ColorGrid2", HELD(gridDetailColour), 0, kAutomaticColour, kAutomaticColour},
-        {"ColorGrid3", HELD(gridScaleColour), 0, 0x030405, 0x030405},
-        {"ColorRef1", HELD(refColour[0]), 0, 0x040506, 0x040506},
-        {"ColorRef2", HELD(refColour[1]), 0, 0x050607, 0x050607},
-        {"ColorRef3", HELD(refColour[2]), 0, 0x060708, 0x060708},
-        {"ColorSess", HELD(sessionColour), 0, 0x070809, 0x070809},
-        {"ColorStatus", HELD(statusColour), 0, 0x08090A, 0x08090A},
-        {"AutoPowerOff", HELD(autoPowerOff), 0, 5, 1},
-        {"AutoPowerOffAt", HELD(autoPowerOffAt), 0, 150, 150},
-        {"MinimizeOnStart", HELD(minimizeOnStart), 0, 7, 1},
-        {"IgnorePowerOff", HELD(ignorePowerOff), 0, 1, 1},
-        {"AutoSaveSessions", HELD(autoSave), 1, 1, 0},
-        {"AutoStartSessions", HELD(autoStartMode), 1, 2, 0},
+        {"ScaleHours", HELD(m_nScaleHours), 7, 51, 51},
+        {"ScaleHours", HELD(m_nScaleHours), 7, 0xFFFFFFFF, -1},
+        {"ScaleHours", HELD(m_nScaleHours), 7, 0, 7},
+        {"DrawEstimations", HELD(m_bShowEstimations), 1, 1, 0},
+        {"ShowVGrid", HELD(m_bShowVGrid), 1, 5, 0},
+        {"ShowHGrid", HELD(m_bShowHGrid), 1, 1, 0},
+        {"ShowRef1", HELD(m_bShowRef[0]), 1, 2, 0},
+        {"ShowRef2", HELD(m_bShowRef[1]), 1, 0xFFFFFFFF, 0},
+        {"ShowRef3", HELD(m_bShowRef[2]), 1, 1, 0},
+        {"ShowDetailedGrid", HELD(m_bShowDetailedGrid), 1, 1, 0},
+        {"ColorGrid1", HELD(m_crGrid1), 0, 0x010203, 0x010203},
+        {"ColorGrid2", HELD(m_crGrid2), 0, kAutomaticColour, kAutomaticColour},
+        {"ColorGrid3", HELD(m_crGrid3), 0, 0x030405, 0x030405},
+        {"ColorRef1", HELD(m_crRef[0]), 0, 0x040506, 0x040506},
+        {"ColorRef2", HELD(m_crRef[1]), 0, 0x050607, 0x050607},
+        {"ColorRef3", HELD(m_crRef[2]), 0, 0x060708, 0x060708},
+        {"ColorSess", HELD(m_crSess), 0, 0x070809, 0x070809},
+        {"ColorStatus", HELD(m_crStatus), 0, 0x08090A, 0x08090A},
+        {"AutoPowerOff", HELD(m_bAutoPowerOff), 0, 5, 1},
+        {"AutoPowerOffAt", HELD(m_nAutoPowerOffAt), 0, 150, 150},
+        {"MinimizeOnStart", HELD(m_bMinimizeOnStart), 0, 7, 1},
+        {"IgnorePowerOff", HELD(m_bIgnorePowerOff), 0, 1, 1},
+        {"AutoSaveSessions", HELD(m_bAutoSave), 1, 1, 0},
+        {"AutoStartSessions", HELD(m_bAutoStartMode), 1, 2, 0},
     };
 #undef HELD
     for (const Row& row : rows) {
@@ -142,21 +142,21 @@ TEST_F(MainSettings, EachValueReachesItsOwnFieldInItsOwnSense) {
 
 TEST_F(MainSettings, TheSavePathIsTakenAsStored) {
     CSettingsStore(registry).WriteString("SavePath", std::string(199, 'p'));
-    EXPECT_EQ(LoadSettings(store).savePath, std::string(199, 'p'));
+    EXPECT_EQ(LoadSettings(store).m_strSavePath, std::string(199, 'p'));
     registry.DeleteValue(kSettingsKey, "SavePath");
-    EXPECT_EQ(LoadSettings(store).savePath, "");
+    EXPECT_EQ(LoadSettings(store).m_strSavePath, "");
 }
 
 TEST_F(MainSettings, AnUnreadableStoreGivesTheAbsentValues) {
     registry.failAll = true;
     InitDefaultSettings(store);
     const SettingsRecord loaded = LoadSettings(store);
-    EXPECT_EQ(loaded.scaleHours, 7);
-    EXPECT_TRUE(loaded.showVGrid);
-    EXPECT_EQ(loaded.sessionColour, 0u);
-    EXPECT_EQ(loaded.savePath, "");
-    EXPECT_TRUE(loaded.autoSave);
-    EXPECT_TRUE(loaded.autoStartMode);
+    EXPECT_EQ(loaded.m_nScaleHours, 7);
+    EXPECT_TRUE(loaded.m_bShowVGrid);
+    EXPECT_EQ(loaded.m_crSess, 0u);
+    EXPECT_EQ(loaded.m_strSavePath, "");
+    EXPECT_TRUE(loaded.m_bAutoSave);
+    EXPECT_TRUE(loaded.m_bAutoStartMode);
 }
 
 }  // namespace
