@@ -3,7 +3,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "options/OptionsMessageBox.h"
 #include "options/OptionsPageWidget.h"
 #include "options/logic/CDlgColors.h"
 #include "options/logic/CDlgGeneralCfg.h"
@@ -11,6 +10,7 @@
 #include "options/logic/CDlgViewOptions.h"
 #include "options/logic/PageTemplates.h"
 #include "options/logic/StartupShortcutStep.h"
+#include "qt/QtMessageBox.h"
 
 // The page picture is compiled into a static library, whose resources must be registered.
 static void RegisterPagePicture() {
@@ -77,7 +77,7 @@ OptionsPageWidget* CDlgOptions::Page(int index) const {
 }
 
 int RunOptionsSheet(QWidget* parent, CSettingsStore& store, IStartupShortcut& shortcut) {
-    OptionsMessageBox messages;
+    QtMessageBox messages(nullptr, QtMessageBox::Look::Warning);
     CDlgOptions sheet(parent, store, shortcut, messages);
     messages.SetOwner(&sheet);
     return sheet.exec();

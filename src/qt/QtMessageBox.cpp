@@ -7,7 +7,8 @@ namespace torvane {
 
 MessageAnswer QtMessageBox::Show(const std::string& text, MessageButtons buttons) {
     const bool question = buttons == MessageButtons::YesNo;
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Torvane"), QString::fromStdString(text),
+    QMessageBox box(m_look == Look::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    QStringLiteral("Torvane"), QString::fromStdString(text),
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, m_owner);
     if (question) {
         box.setDefaultButton(QMessageBox::Yes);
