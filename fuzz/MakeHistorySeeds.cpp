@@ -2,16 +2,11 @@
 // power daemon writes them, in both decimal styles, and the damage real machines leave.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
-namespace {
+#include "SeedCorpus.h"
 
-bool Write(const std::filesystem::path& dir, const std::string& name, const std::string& text) {
-    std::ofstream out(dir / name, std::ios::binary | std::ios::trunc);
-    out << text;
-    return static_cast<bool>(out);
-}
+namespace {
 
 // A charge, a full battery and a discharge to 20 % at one point every 72 seconds.
 std::string Day(char decimal, const std::string& lineEnd) {
@@ -36,12 +31,11 @@ std::string Day(char decimal, const std::string& lineEnd) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+    const auto folder = CorpusFolder(argc, argv);
+    if (!folder) {
         return 2;
     }
-    const std::filesystem::path dir(argv[1]);
-    std::filesystem::create_directories(dir);
+    const std::filesystem::path& dir = *folder;
 
     const std::string day = Day('.', "\n");
     std::string flicker;
@@ -52,22 +46,23 @@ int main(int argc, char** argv) {
     flicker += "1718003000\t40.000\tdischarging\n";
 
     bool ok = true;
-    ok &= Write(dir, "day.dat", day);
-    ok &= Write(dir, "day-comma-crlf.dat", Day(',', "\r\n"));
-    ok &= Write(dir, "truncated.dat", day.substr(0, day.size() - 7));
-    ok &= Write(dir, "blank-lines.dat", "\n\n" + day.substr(0, 500) + "\n \t\n" + day.substr(500));
-    ok &= Write(dir, "sleep-and-clock-step.dat",
-                "1718000000\t90.000\tdischarging\n1718000700\t85.000\tdischarging\n"
-                "1718009000\t84.000\tdischarging\n1718009700\t80.000\tdischarging\n"
-                "1717000000\t70.000\tdischarging\n1717000900\t60.000\tdischarging\n");
-    ok &= Write(dir, "over-100-and-below-0.dat",
-                "1718000000\t104.250\tdischarging\n1718000700\t-3.000\tdischarging\n");
-    ok &= Write(dir, "flicker.dat", flicker);
-    ok &= Write(dir, "overlong-line.dat", std::string(5000, '1') + "\n" + day.substr(0, 300));
-    ok &= Write(dir, "nul-bytes.dat", std::string("1718000000\t9\0.000\tdischarging\n", 31));
-    ok &= Write(dir, "huge-numbers.dat",
-                "99999999999999999999999\t1.000\tdischarging\n"
-                "253402300799\t99999999999999999999.9\tdischarging\n");
-    ok &= Write(dir, "empty.dat", "");
+    ok &= WriteSeed(dir, "day.dat", day);
+    ok &= WriteSeed(dir, "day-comma-crlf.dat", Day(',', "\r\n"));
+    ok &= WriteSeed(dir, "truncated.dat", day.substr(0, day.size() - 7));
+    ok &= WriteSeed(dir, "blank-lines.dat",
+                    "\n\n" + day.substr(0, 500) + "\n \t\n" + day.substr(500));
+    ok &= WriteSeed(dir, "sleep-and-clock-step.dat",
+                    "1718000000\t90.000\tdischarging\n1718000700\t85.000\tdischarging\n"
+                    "1718009000\t84.000\tdischarging\n1718009700\t80.000\tdischarging\n"
+                    "1717000000\t70.000\tdischarging\n1717000900\t60.000\tdischarging\n");
+    ok &= WriteSeed(dir, "over-100-and-below-0.dat",
+                    "1718000000\t104.250\tdischarging\n1718000700\t-3.000\tdischarging\n");
+    ok &= WriteSeed(dir, "flicker.dat", flicker);
+    ok &= WriteSeed(dir, "overlong-line.dat", std::string(5000, '1') + "\n" + day.substr(0, 300));
+    ok &= WriteSeed(dir, "nul-bytes.dat", std::string("1718000000\t9\0.000\tdischarging\n", 31));
+    ok &= WriteSeed(dir, "huge-numbers.dat",
+                    "99999999999999999999999\t1.000\tdischarging\n"
+                    "253402300799\t99999999999999999999.9\tdischarging\n");
+    ok &= WriteSeed(dir, "empty.dat", "");
     return ok ? 0 : 1;
 }

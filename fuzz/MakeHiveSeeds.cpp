@@ -2,10 +2,10 @@
 // with every kind of value, and hand-written and damaged variants.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "SeedCorpus.h"
 #include "platform/HiveDocument.h"
 
 namespace {
@@ -22,12 +22,11 @@ RegValue Value(std::uint32_t type, std::vector<std::uint8_t> data) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    const auto folder = CorpusFolder(argc, argv);
+    if (!folder) {
         return 2;
     }
-    const std::filesystem::path dir(argv[1]);
-    std::filesystem::create_directories(dir);
+    const std::filesystem::path& dir = *folder;
 
     torvane::HiveDocument doc;
     const std::string key = "HKEY_LOCAL_MACHINE\\Software\\Quillmark\\Torvane";
@@ -54,10 +53,7 @@ int main(int argc, char** argv) {
         {"empty.reg", ""},
     };
     for (const auto& [name, text] : seeds) {
-        std::ofstream out(dir / name, std::ios::binary | std::ios::trunc);
-        out << text;
-        if (!out) {
-            std::fprintf(stderr, "cannot write %s\n", (dir / name).c_str());
+        if (!WriteSeed(dir, name, text)) {
             return 1;
         }
     }

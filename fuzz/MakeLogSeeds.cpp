@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "SeedCorpus.h"
 #include "logfile/BatteryLogFile.h"
 
 namespace {
@@ -33,22 +33,14 @@ void SetCount(Bytes& bytes, std::int32_t count) {
     }
 }
 
-bool Write(const std::filesystem::path& dir, const std::string& name, const Bytes& bytes) {
-    std::ofstream out(dir / name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <corpus folder>\n", argv[0]);
+    const auto folder = CorpusFolder(argc, argv);
+    if (!folder) {
         return 2;
     }
-    const std::filesystem::path dir(argv[1]);
-    std::filesystem::create_directories(dir);
+    const std::filesystem::path& dir = *folder;
 
     BatteryLog example;
     example.count = 2;
@@ -74,17 +66,17 @@ int main(int argc, char** argv) {
     SetCount(countMinus1, -1);
 
     bool ok = true;
-    ok &= Write(dir, "empty-log.blf", torvane::EncodeLogFile(BatteryLog{}));
-    ok &= Write(dir, "one-sample.blf", torvane::EncodeLogFile(Discharge(1)));
-    ok &= Write(dir, "two-samples.blf", two);
-    ok &= Write(dir, "full-log.blf", torvane::EncodeLogFile(Discharge(1000)));
-    ok &= Write(dir, "extreme-values.blf", torvane::EncodeLogFile(extreme));
-    ok &= Write(dir, "extra-bytes.blf", extra);
-    ok &= Write(dir, "version-2.blf", version2);
-    ok &= Write(dir, "truncated.blf", truncated);
-    ok &= Write(dir, "count-1001.blf", count1001);
-    ok &= Write(dir, "count-minus-1.blf", countMinus1);
-    ok &= Write(dir, "short-header.blf", Bytes{1, 0, 0, 0, 2});
-    ok &= Write(dir, "no-bytes.blf", Bytes{});
+    ok &= WriteSeed(dir, "empty-log.blf", torvane::EncodeLogFile(BatteryLog{}));
+    ok &= WriteSeed(dir, "one-sample.blf", torvane::EncodeLogFile(Discharge(1)));
+    ok &= WriteSeed(dir, "two-samples.blf", two);
+    ok &= WriteSeed(dir, "full-log.blf", torvane::EncodeLogFile(Discharge(1000)));
+    ok &= WriteSeed(dir, "extreme-values.blf", torvane::EncodeLogFile(extreme));
+    ok &= WriteSeed(dir, "extra-bytes.blf", extra);
+    ok &= WriteSeed(dir, "version-2.blf", version2);
+    ok &= WriteSeed(dir, "truncated.blf", truncated);
+    ok &= WriteSeed(dir, "count-1001.blf", count1001);
+    ok &= WriteSeed(dir, "count-minus-1.blf", countMinus1);
+    ok &= WriteSeed(dir, "short-header.blf", Bytes{1, 0, 0, 0, 2});
+    ok &= WriteSeed(dir, "no-bytes.blf", Bytes{});
     return ok ? 0 : 1;
 }
