@@ -90,7 +90,8 @@ private:
     void OverrideSuspendTimeout(bool bOverride);
     void KillSessionTimers();
     std::string RunningStatus(std::int32_t p, std::int32_t tNow, std::int32_t tLast) const;
-    // Runs `call` once the handler now running has returned, unless this object is gone.
+    // Runs `call` from the event loop as a posted message, never inside the handler now
+    // running, and not at all once this object is gone.
     void PostToSelf(std::function<void(SessionController&)> call);
 
     MainServices m_services;
