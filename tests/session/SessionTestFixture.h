@@ -22,7 +22,7 @@ constexpr const char* kPowerTimeoutsKey =
 // The main window's owner with every outside service replaced by a double. Settings start as
 // on a machine that has run the program before, in manual mode, with the suspend timeout
 // override switched on so every override and restore is visible.
-class SessionTest : public ::testing::Test {
+class SessionTest : public ::testing::Test, protected FakeMainServices {
 protected:
     void SetUp() override {
         PutSetting("InitData", 3);
@@ -76,18 +76,7 @@ protected:
 
     const std::string kAutoSave = "\\My Documents\\autosave.blf";
 
-    FakeMainServices fakes;
-    FakePowerStatus& power = fakes.power;
-    FakeTimers& timers = fakes.timers;
-    MemoryRegistry& registry = fakes.registry;
-    FakeWindowHost& window = fakes.window;
-    ScriptedMessageBox& messages = fakes.messages;
-    ScriptedFileDialog& fileDialog = fakes.fileDialog;
-    MemoryFileStore& files = fakes.files;
-    FakeNotifyIcon& notifyIcon = fakes.notifyIcon;
-    FakePowerOffKey& powerOffKey = fakes.powerOffKey;
-    FakeSuspendInhibitor& inhibitor = fakes.inhibitor;
-    MainServices services = fakes.Services();
+    MainServices services = Services();
     std::unique_ptr<CDlgMain> dlg;
 };
 
