@@ -6,48 +6,17 @@
 
 #include <cstring>
 #include <filesystem>
-#include <optional>
 #include <stdexcept>
 #include <utility>
 
+#include "logfile/BatteryLogFile.h"
 #include "platform/HiveRegistry.h"
+#include "settings/CSettingsStore.h"
+#include "settings/SystemDword.h"
 
 namespace torvane::test {
 
-namespace {
-
 using namespace std::chrono_literals;
-
-constexpr const char* kSettingsKey = "HKEY_LOCAL_MACHINE\\Software\\Quillmark\\Torvane";
-constexpr const char* kTimeoutsKey =
-    "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Power\\Timeouts";
-
-// The samples of a battery log file, or nothing when the bytes are not one.
-std::optional<std::vector<Sample>> ParseLog(const std::string& bytes) {
-    auto at = [&bytes](std::size_t index) {
-        std::uint32_t v = 0;
-        for (int b = 3; b >= 0; --b) {
-            v = (v << 8) |
-                static_cast<unsigned char>(bytes[index * 4 + static_cast<std::size_t>(b)]);
-        }
-        return static_cast<std::int32_t>(v);
-    };
-    if (bytes.size() < 8 || at(0) != 1) {
-        return std::nullopt;
-    }
-    const std::int32_t count = at(1);
-    if (count < 0 || bytes.size() != 8 + 8 * static_cast<std::size_t>(count)) {
-        return std::nullopt;
-    }
-    std::vector<Sample> samples;
-    for (std::int32_t i = 0; i < count; ++i) {
-        samples.push_back(
-            {at(2 + 2 * static_cast<std::size_t>(i)), at(3 + 2 * static_cast<std::size_t>(i))});
-    }
-    return samples;
-}
-
-}  // namespace
 
 PowerSupplyWatch::PowerSupplyWatch(const std::string& chargerFolder)
     : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
@@ -109,15 +78,9 @@ void FakeMachine::SetMains(bool online) {
 
 void FakeMachine::SetAutoPowerOffAt(int percent) {
     HiveRegistry registry(dir / "registry.reg");
-    const std::pair<const char*, int> values[] = {{"AutoPowerOff", 1}, {"AutoPowerOffAt", percent}};
-    for (const auto& [name, number] : values) {
-        RegValue value;
-        value.type = REG_DWORD;
-        for (int shift = 0; shift < 32; shift += 8) {
-            value.data.push_back(static_cast<std::uint8_t>(number >> shift));
-        }
-        ASSERT_TRUE(registry.SetValue(kSettingsKey, name, value));
-    }
+    CSettingsStore store(registry);
+    ASSERT_TRUE(store.WriteDword("AutoPowerOff", 1));
+    ASSERT_TRUE(store.WriteDword("AutoPowerOffAt", static_cast<DWORD>(percent)));
 }
 
 std::unique_ptr<ChildProcess> FakeMachine::Launch(const std::vector<std::string>& args,
@@ -143,16 +106,12 @@ std::unique_ptr<ChildProcess> FakeMachine::Launch(const std::vector<std::string>
 }
 
 long long FakeMachine::Timeout() {
-    HiveRegistry registry(dir / "registry.reg");
-    RegValue value;
-    if (!registry.QueryValue(kTimeoutsKey, "BattSuspendTimeout", value) || value.data.size() != 4) {
-        return -1;
-    }
-    long long number = 0;
-    for (int i = 3; i >= 0; --i) {
-        number = number << 8 | value.data[static_cast<std::size_t>(i)];
-    }
-    return number;
+    HiveRegistry registry(dir / "registry.reg");  // the key is there: reading writes nothing
+    DWORD value = 0;
+    return ReadSystemDword(registry, kLocalMachineRoot, kPowerTimeoutsKey, kBattSuspendTimeout,
+                           value)
+               ? value
+               : -1;
 }
 
 std::size_t FakeMachine::KeptTimeouts() {
@@ -168,8 +127,18 @@ std::size_t FakeMachine::KeptTimeouts() {
 }
 
 std::vector<Sample> FakeMachine::AutoSaved() {
-    const auto samples = ParseLog(TempDir::Read(dir / "device/autosave.blf"));
-    return samples ? *samples : std::vector<Sample>{};
+    const std::string file = TempDir::Read(dir / "device/autosave.blf");
+    BatteryLog log;
+    std::vector<Sample> samples;
+    // The whole file is the log: bytes after the last sample would be the writer's fault.
+    if (DecodeLogFile(std::vector<std::uint8_t>(file.begin(), file.end()), log) ==
+            LogFileCheck::Ok &&
+        file.size() == EncodeLogFile(log).size()) {
+        for (std::size_t i = 0; i < static_cast<std::size_t>(log.count); ++i) {
+            samples.push_back({log.minutes[i], log.percent[i]});
+        }
+    }
+    return samples;
 }
 
 ::testing::AssertionResult FakeMachine::LetThePowerBeRead(int looks) {

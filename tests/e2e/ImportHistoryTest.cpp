@@ -13,28 +13,19 @@
 #include <gtest/gtest.h>
 
 #include "e2e/ChildProcess.h"
+#include "fakes/LogOf.h"
 #include "fakes/TempDir.h"
+#include "logfile/BatteryLogFile.h"
 
 namespace torvane::test {
 namespace {
 
 using namespace std::chrono_literals;
 
-// A battery log file's bytes, spelled out: version 1, the count, then minutes and percent.
+// A battery log file's bytes.
 std::string LogFile(std::initializer_list<std::pair<std::int32_t, std::int32_t>> samples) {
-    std::string bytes;
-    const auto put = [&bytes](std::int32_t v) {
-        for (int shift = 0; shift < 32; shift += 8) {
-            bytes += static_cast<char>((static_cast<std::uint32_t>(v) >> shift) & 0xFF);
-        }
-    };
-    put(1);
-    put(static_cast<std::int32_t>(samples.size()));
-    for (const auto& [minutes, percent] : samples) {
-        put(minutes);
-        put(percent);
-    }
-    return bytes;
+    const auto bytes = EncodeLogFile(LogOf(samples));
+    return {bytes.begin(), bytes.end()};
 }
 
 // The first battery: a discharge cut in two by sleep, a charge, a discharge that reads over

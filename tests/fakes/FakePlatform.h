@@ -53,6 +53,9 @@ class ScriptedFileDialog : public IFileDialog {
 public:
     std::optional<std::string> Run(const FileDialogOptions& options) override {
         runs.push_back(options);
+        if (whileOpen) {
+            whileOpen();
+        }
         if (answers.empty()) {
             return std::nullopt;
         }
@@ -62,6 +65,7 @@ public:
     }
     std::deque<std::optional<std::string>> answers;
     std::vector<FileDialogOptions> runs;
+    std::function<void()> whileOpen;  // runs while the dialog is "open", as time goes on
 };
 
 // Counts what the window was asked to do; when `status` is set, each redraw also notes the

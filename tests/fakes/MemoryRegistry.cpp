@@ -65,11 +65,7 @@ bool MemoryRegistry::DeleteValue(const std::string& keyPath, const std::string& 
 
 void MemoryRegistry::PutDword(const std::string& keyPath, const std::string& valueName,
                               std::uint32_t v) {
-    RegValue value;
-    value.type = REG_DWORD;
-    value.data.resize(4);
-    std::memcpy(value.data.data(), &v, 4);  // little-endian host
-    m_keys[Fold(keyPath)][Fold(valueName)] = value;
+    m_keys[Fold(keyPath)][Fold(valueName)] = DwordValue(v);
 }
 
 bool MemoryRegistry::HasValue(const std::string& keyPath, const std::string& valueName) const {
@@ -90,6 +86,22 @@ std::uint32_t MemoryRegistry::GetDword(const std::string& keyPath,
     std::uint32_t v = 0;
     std::memcpy(&v, value->second.data.data(), 4);
     return v;
+}
+
+RegValue DwordValue(std::uint32_t number) {
+    RegValue value{REG_DWORD, std::vector<std::uint8_t>(4)};
+    std::memcpy(value.data.data(), &number, 4);  // little-endian host
+    return value;
+}
+
+std::uint32_t StoredDword(IRegistry& registry, const std::string& keyPath,
+                          const std::string& valueName) {
+    RegValue value;
+    std::uint32_t number = 0xDEADBEEF;
+    if (registry.QueryValue(keyPath, valueName, value) && value.data.size() == 4) {
+        std::memcpy(&number, value.data.data(), 4);
+    }
+    return number;
 }
 
 int MemoryRegistry::AccessCount(const std::string& keyPath) const {

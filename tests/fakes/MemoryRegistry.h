@@ -36,4 +36,10 @@ private:
     std::map<std::string, int> m_access;
 };
 
+// A REG_DWORD value: the number's 4 bytes, little-endian.
+RegValue DwordValue(std::uint32_t number);
+// The 4-byte number any registry holds under the name; 0xDEADBEEF when it holds none.
+std::uint32_t StoredDword(IRegistry& registry, const std::string& keyPath,
+                          const std::string& valueName);
+
 }  // namespace torvane::test

@@ -1,10 +1,9 @@
 #include <climits>
-#include <initializer_list>
-#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "fakes/LogOf.h"
 #include "fakes/RecordingCanvas.h"
 #include "graph/DrawGraph.h"
 #include "graph/DrawSeries.h"
@@ -18,16 +17,6 @@ using Segment = RecordingCanvas::Segment;
 constexpr COLORREF kColour = 0x123456;
 const GraphPen kCurve{PenStyle::Solid, 2, kColour};
 const GraphPen kEstimate{PenStyle::Dash, 1, kColour};
-
-BatteryLog Log(std::initializer_list<std::pair<int, int>> samples) {
-    BatteryLog log;
-    for (const auto& [m, p] : samples) {
-        log.minutes[static_cast<size_t>(log.count)] = m;
-        log.percent[static_cast<size_t>(log.count)] = p;
-        ++log.count;
-    }
-    return log;
-}
 
 GraphInput Hours(int hours) {
     GraphInput in;
@@ -79,7 +68,7 @@ TEST(PointMapping, LargeValuesStayExactAndAbsurdOnesSaturate) {
 }
 
 TEST(SeriesCurve, PolylineFromTheFirstSample) {
-    const auto segs = Series(Hours(7), Log({{0, 100}, {60, 90}, {120, 80}}));
+    const auto segs = Series(Hours(7), LogOf({{0, 100}, {60, 90}, {120, 80}}));
     ASSERT_EQ(segs.size(), 4u);  // the estimation line, then the curve
     const auto curve = std::vector<Segment>(segs.end() - 3, segs.end());
     EXPECT_EQ(curve,
@@ -88,13 +77,14 @@ TEST(SeriesCurve, PolylineFromTheFirstSample) {
 }
 
 TEST(SeriesCurve, OneSampleIsAPointWithNothingVisible) {
-    EXPECT_EQ(Series(Hours(7), Log({{0, 100}})), (std::vector<Segment>{{31, 38, 31, 38, kCurve}}));
+    EXPECT_EQ(Series(Hours(7), LogOf({{0, 100}})),
+              (std::vector<Segment>{{31, 38, 31, 38, kCurve}}));
 }
 
 TEST(SeriesCurve, StopsAtOnePercentAndHidesLaterSamples) {
     auto in = Hours(7);
     in.showEstimations = false;
-    const auto segs = Series(in, Log({{0, 100}, {10, 50}, {20, 2}, {30, 1}, {40, 50}}));
+    const auto segs = Series(in, LogOf({{0, 100}, {10, 50}, {20, 2}, {30, 1}, {40, 50}}));
     ASSERT_EQ(segs.size(), 3u);
     EXPECT_EQ(segs.back().y1, 226);
 }
@@ -102,15 +92,15 @@ TEST(SeriesCurve, StopsAtOnePercentAndHidesLaterSamples) {
 TEST(SeriesCurve, StopsAtMinute416AtSevenHours) {
     auto in = Hours(7);
     in.showEstimations = false;
-    const auto segs = Series(in, Log({{0, 100}, {415, 60}, {416, 59}, {417, 90}}));
+    const auto segs = Series(in, LogOf({{0, 100}, {415, 60}, {416, 59}, {417, 90}}));
     ASSERT_EQ(segs.size(), 2u);
     EXPECT_EQ(segs.back().x1, 234);
     // The first sample itself can be out of the plot: nothing is drawn at all.
-    EXPECT_TRUE(Series(in, Log({{0, 0}, {10, 90}})).empty());
+    EXPECT_TRUE(Series(in, LogOf({{0, 0}, {10, 90}})).empty());
 }
 
 TEST(SeriesCurve, HiddenSlotAndEmptyLogDrawNothing) {
-    const auto log = Log({{0, 100}, {60, 90}, {120, 80}});
+    const auto log = LogOf({{0, 100}, {60, 90}, {120, 80}});
     EXPECT_TRUE(Series(Hours(7), log, false).empty());
     RecordingCanvas canvas;
     DrawSeries(canvas, Hours(7), BatteryLog{}, kColour, true);
@@ -118,37 +108,37 @@ TEST(SeriesCurve, HiddenSlotAndEmptyLogDrawNothing) {
 }
 
 TEST(EstimationLine, ExamplesEndAtTheScaleEdgeOrAtZero) {
-    EXPECT_EQ(Dashed(Series(Hours(7), Log({{0, 100}, {60, 95}, {120, 90}}))),
+    EXPECT_EQ(Dashed(Series(Hours(7), LogOf({{0, 100}, {60, 95}, {120, 90}}))),
               (std::vector<Segment>{{89, 57, 237, 105, kEstimate}}));
-    EXPECT_EQ(Dashed(Series(Hours(7), Log({{0, 100}, {200, 70}, {300, 40}}))),
+    EXPECT_EQ(Dashed(Series(Hours(7), LogOf({{0, 100}, {200, 70}, {300, 40}}))),
               (std::vector<Segment>{{178, 153, 237, 199, kEstimate}}));
-    EXPECT_EQ(Dashed(Series(Hours(10), Log({{0, 100}, {30, 90}, {60, 80}}))),
+    EXPECT_EQ(Dashed(Series(Hours(10), LogOf({{0, 100}, {30, 90}, {60, 80}}))),
               (std::vector<Segment>{{51, 76, 134, 230, kEstimate}}));
     // A rising series ends at 0 % left of minute 0, drawn where it lands.
-    EXPECT_EQ(Dashed(Series(Hours(7), Log({{0, 50}, {30, 40}, {60, 60}}))),
+    EXPECT_EQ(Dashed(Series(Hours(7), LogOf({{0, 50}, {30, 40}, {60, 60}}))),
               (std::vector<Segment>{{60, 114, -116, 230, kEstimate}}));
 }
 
 TEST(EstimationLine, DrawnBeforeTheCurveEvenWhenTheCurveStopsEarly) {
-    const auto segs = Series(Hours(7), Log({{0, 100}, {10, 1}, {120, 90}}));
+    const auto segs = Series(Hours(7), LogOf({{0, 100}, {10, 1}, {120, 90}}));
     ASSERT_EQ(segs.size(), 2u);
     EXPECT_EQ(segs[0], (Segment{89, 57, 237, 105, kEstimate}));
     EXPECT_EQ(segs[1].pen, kCurve);
 }
 
 TEST(EstimationLine, OnlyWithThreeSamplesInsideTheScaleAndADrop) {
-    EXPECT_TRUE(Dashed(Series(Hours(7), Log({{0, 100}, {120, 90}}))).empty());
-    EXPECT_EQ(Dashed(Series(Hours(7), Log({{0, 100}, {60, 95}, {419, 90}}))).size(), 1u);
-    EXPECT_TRUE(Dashed(Series(Hours(7), Log({{0, 100}, {60, 95}, {420, 90}}))).empty());
-    EXPECT_TRUE(Dashed(Series(Hours(1), Log({{0, 100}, {30, 95}, {60, 90}}))).empty());
-    EXPECT_TRUE(Dashed(Series(Hours(7), Log({{0, 90}, {60, 80}, {120, 90}}))).empty());
+    EXPECT_TRUE(Dashed(Series(Hours(7), LogOf({{0, 100}, {120, 90}}))).empty());
+    EXPECT_EQ(Dashed(Series(Hours(7), LogOf({{0, 100}, {60, 95}, {419, 90}}))).size(), 1u);
+    EXPECT_TRUE(Dashed(Series(Hours(7), LogOf({{0, 100}, {60, 95}, {420, 90}}))).empty());
+    EXPECT_TRUE(Dashed(Series(Hours(1), LogOf({{0, 100}, {30, 95}, {60, 90}}))).empty());
+    EXPECT_TRUE(Dashed(Series(Hours(7), LogOf({{0, 90}, {60, 80}, {120, 90}}))).empty());
     auto off = Hours(7);
     off.showEstimations = false;
-    EXPECT_TRUE(Dashed(Series(off, Log({{0, 100}, {60, 95}, {120, 90}}))).empty());
+    EXPECT_TRUE(Dashed(Series(off, LogOf({{0, 100}, {60, 95}, {120, 90}}))).empty());
 }
 
 TEST(EstimationLine, AbsurdLoadedValuesDrawWithoutOverflow) {
-    const auto segs = Series(Hours(7), Log({{INT_MIN, INT_MAX}, {0, 50}, {INT_MIN, INT_MIN}}));
+    const auto segs = Series(Hours(7), LogOf({{INT_MIN, INT_MAX}, {0, 50}, {INT_MIN, INT_MIN}}));
     ASSERT_FALSE(segs.empty());
     EXPECT_EQ(segs[0].pen, kEstimate);
 }
@@ -157,7 +147,7 @@ TEST(GraphOrder, ReferenceSlotsThenSessionEachEstimateBeforeItsCurve) {
     GraphInput in = Hours(7);
     in.refColour = {0xA1, 0xA2, 0xA3};
     in.sessionColour = 0xA4;
-    const auto log = Log({{0, 100}, {60, 95}, {120, 90}});
+    const auto log = LogOf({{0, 100}, {60, 95}, {120, 90}});
     in.ref = {log, log, log};
     in.log = log;
     RecordingCanvas canvas;

@@ -33,18 +33,19 @@ RecordingCanvas Draw(const GraphInput& in) {
     return canvas;
 }
 
-std::vector<Segment> Horizontal(const std::vector<Segment>& all) {
+// The rows (y fixed) or the columns (x fixed) among the lines.
+std::vector<Segment> Straight(const std::vector<Segment>& all, bool rows) {
     std::vector<Segment> out;
-    std::copy_if(all.begin(), all.end(), std::back_inserter(out),
-                 [](const Segment& s) { return s.y0 == s.y1 && s.x0 != s.x1; });
+    std::copy_if(all.begin(), all.end(), std::back_inserter(out), [rows](const Segment& s) {
+        return rows ? s.y0 == s.y1 && s.x0 != s.x1 : s.x0 == s.x1 && s.y0 != s.y1;
+    });
     return out;
 }
-
+std::vector<Segment> Horizontal(const std::vector<Segment>& all) {
+    return Straight(all, true);
+}
 std::vector<Segment> Vertical(const std::vector<Segment>& all) {
-    std::vector<Segment> out;
-    std::copy_if(all.begin(), all.end(), std::back_inserter(out),
-                 [](const Segment& s) { return s.x0 == s.x1 && s.y0 != s.y1; });
-    return out;
+    return Straight(all, false);
 }
 
 std::vector<std::string> TextsFormatted(const RecordingCanvas& c, std::uint32_t format) {
@@ -118,11 +119,8 @@ TEST(GraphFrame, ElevenRowsTenDashedDetailRowsAndTheirLabels) {
     }
 
     std::vector<RecordingCanvas::Text> labels;
-    for (const auto& t : c.texts) {
-        if (t.format == 0x22) {
-            labels.push_back(t);
-        }
-    }
+    std::copy_if(c.texts.begin(), c.texts.end(), std::back_inserter(labels),
+                 [](const auto& t) { return t.format == 0x22; });
     ASSERT_EQ(labels.size(), 11u);
     EXPECT_EQ(labels.front().text, "100%");
     EXPECT_EQ(labels.front().rect, (GraphRect{1, 32, 26, 42}));

@@ -10,6 +10,7 @@
 #include <string>
 #include <tuple>
 
+#include "fakes/LogOf.h"
 #include "fakes/MemoryImportFolder.h"
 #include "logfile/BatteryLogFile.h"
 
@@ -30,15 +31,6 @@ const char* const kHistory =
     "1700030000\t80.000\tdischarging\n"
     "1700032400\t70.000\tdischarging\n";
 
-std::vector<std::uint8_t> LogBytes(std::vector<std::pair<int, int>> samples) {
-    BatteryLog log;
-    for (const auto& [minutes, percent] : samples) {
-        log.minutes[static_cast<std::size_t>(log.count)] = minutes;
-        log.percent[static_cast<std::size_t>(log.count++)] = percent;
-    }
-    return EncodeLogFile(log);
-}
-
 class HistoryImport : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -57,12 +49,18 @@ protected:
         ::tzset();
     }
 
-    // Imports kHistory once; what it said on out and err.
-    std::pair<std::string, std::string> Import(ImportCounts* counts = nullptr) {
+    // Imports a history once into `into`; what it said on out and err, the summary last.
+    std::pair<std::string, std::string> Import(ImportCounts* counts = nullptr,
+                                               const std::string& history = kHistory) {
+        return Import(folder, counts, history);
+    }
+    static std::pair<std::string, std::string> Import(MemoryImportFolder& into,
+                                                      ImportCounts* counts,
+                                                      const std::string& history) {
         std::ostringstream out;
         std::ostringstream err;
-        HistoryImporter importer(folder, out, err);
-        std::istringstream in(kHistory);
+        HistoryImporter importer(into, out, err);
+        std::istringstream in(history);
         EXPECT_TRUE(importer.Import(in));
         out << importer.Summary() << "\n";
         if (counts != nullptr) {
@@ -72,15 +70,15 @@ protected:
     }
 
     MemoryImportFolder folder;
-    const std::vector<std::uint8_t> first = LogBytes({{0, 99}, {10, 97}, {60, 90}});
-    const std::vector<std::uint8_t> second = LogBytes({{0, 80}, {40, 70}});
+    const std::vector<std::uint8_t> first = EncodeLogFile(LogOf({{0, 99}, {10, 97}, {60, 90}}));
+    const std::vector<std::uint8_t> second = EncodeLogFile(LogOf({{0, 80}, {40, 70}}));
 
 private:
     std::optional<std::string> m_oldTz;
 };
 
 TEST_F(HistoryImport, OneLogForEachDischargeNamedAfterItsLocalStart) {
-    const std::vector<std::uint8_t> mine = LogBytes({{0, 100}, {5, 99}});
+    const std::vector<std::uint8_t> mine = EncodeLogFile(LogOf({{0, 100}, {5, 99}}));
     folder.files["2023-11-15 1203.blf"] = mine;
     const auto [out, err] = Import();
     EXPECT_EQ(out,
@@ -119,15 +117,14 @@ TEST_F(HistoryImport, NamesTakenMeanwhileOrInTheSameBatchAreLookedAtAgain) {
         "1700000110\t70.000\tdischarging\n1700000710\t60.000\tdischarging\n"
         "1700000100\t90.000\tdischarging\n1700000700\t80.000\tdischarging\n";
     MemoryImportFolder fresh;
-    std::ostringstream out;
-    std::ostringstream err;
-    HistoryImporter importer(fresh, out, err);
-    std::istringstream in(steps);
-    ASSERT_TRUE(importer.Import(in));
-    EXPECT_EQ(out.str(),
-              "2023-11-15 03:45  0:10h  90% -> 80%  written  /logs/2023-11-15 0345.blf\n"
-              "2023-11-15 03:45  0:10h  70% -> 60%  written  /logs/2023-11-15 0345 (2).blf\n"
-              "2023-11-15 03:45  0:10h  90% -> 80%  unchanged  /logs/2023-11-15 0345.blf\n");
+    EXPECT_EQ(
+        Import(fresh, nullptr, steps)
+            .first.find(
+                "2023-11-15 03:45  0:10h  90% -> 80%  written  /logs/2023-11-15 0345.blf\n"
+                "2023-11-15 03:45  0:10h  70% -> 60%  written  /logs/2023-11-15 0345 (2).blf\n"
+                "2023-11-15 03:45  0:10h  90% -> 80%  unchanged  /logs/2023-11-15 0345.blf\n"
+                "1 history file read, 3 discharges:"),
+        0u);
     EXPECT_EQ(fresh.files.size(), 2u);
     EXPECT_TRUE(fresh.staged.empty());
 }
@@ -140,15 +137,11 @@ TEST_F(HistoryImport, ManyDischargesReachTheDiskInBatchesInTheirOrder) {
         history += std::to_string(t) + "\t90.000\tdischarging\n" + std::to_string(t + 600) +
                    "\t80.000\tdischarging\n" + std::to_string(t + 601) + "\t80.000\tcharging\n";
     }
-    std::ostringstream out;
-    std::ostringstream err;
-    HistoryImporter importer(folder, out, err);
-    std::istringstream in(history);
-    ASSERT_TRUE(importer.Import(in));
-    EXPECT_EQ(importer.Counts().written, static_cast<std::uint64_t>(runs));
+    ImportCounts counts;
+    const std::string text = Import(&counts, history).first;
+    EXPECT_EQ(counts.written, static_cast<std::uint64_t>(runs));
     EXPECT_EQ(folder.flushes, 2);
-    const std::string text = out.str();
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), runs);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), runs + 1);  // and the summary
     EXPECT_EQ(text.find("2023-11-15 03:43  0:10h"), 0u);
     EXPECT_NE(text.rfind("2024-01-23 03:43  0:10h  90% -> 80%  written"), std::string::npos)
         << text;

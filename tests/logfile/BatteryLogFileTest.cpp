@@ -6,21 +6,18 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/LogOf.h"
 #include "logfile/CsvExport.h"
 
 namespace torvane {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using test::ExpectSameLog;
+using test::LogOf;
 
 BatteryLog TwoSamples() {
-    BatteryLog log;
-    log.count = 2;
-    log.minutes[0] = 0;
-    log.percent[0] = 100;
-    log.minutes[1] = 12;
-    log.percent[1] = 99;
-    return log;
+    return LogOf({{0, 100}, {12, 99}});
 }
 
 // A log whose every entry holds a marker, to see what a refused read leaves behind.
@@ -41,12 +38,6 @@ Bytes Header(std::int32_t version, std::int32_t count) {
             static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 24)};
 }
 
-void ExpectSameLog(const BatteryLog& a, const BatteryLog& b) {
-    EXPECT_EQ(a.count, b.count);
-    EXPECT_EQ(a.minutes, b.minutes);
-    EXPECT_EQ(a.percent, b.percent);
-}
-
 TEST(LogFileFormat, TwoSamplesGiveTheDocumentedTwentyFourBytes) {
     const Bytes expected = {0x01, 0, 0, 0, 0x02, 0, 0, 0, 0x00, 0, 0, 0,
                             0x64, 0, 0, 0, 0x0C, 0, 0, 0, 0x63, 0, 0, 0};
@@ -54,12 +45,7 @@ TEST(LogFileFormat, TwoSamplesGiveTheDocumentedTwentyFourBytes) {
 }
 
 TEST(LogFileFormat, NegativeAndExtremeValuesAreStoredLittleEndianAsTheyAre) {
-    BatteryLog log;
-    log.count = 2;
-    log.minutes[0] = INT_MIN;
-    log.percent[0] = -1;
-    log.minutes[1] = INT_MAX;
-    log.percent[1] = 0x01020304;
+    const BatteryLog log = LogOf({{INT_MIN, -1}, {INT_MAX, 0x01020304}});
     const Bytes expected = {1,    0,    0,    0,    2,    0,    0,    0,    0x00, 0x00, 0x00, 0x80,
                             0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0x04, 0x03, 0x02, 0x01};
     const Bytes bytes = EncodeLogFile(log);
@@ -67,10 +53,7 @@ TEST(LogFileFormat, NegativeAndExtremeValuesAreStoredLittleEndianAsTheyAre) {
 
     BatteryLog back;
     ASSERT_EQ(DecodeLogFile(bytes, back), LogFileCheck::Ok);
-    EXPECT_EQ(back.minutes[0], INT_MIN);
-    EXPECT_EQ(back.percent[0], -1);
-    EXPECT_EQ(back.minutes[1], INT_MAX);
-    EXPECT_EQ(back.percent[1], 0x01020304);
+    ExpectSameLog(back, log);
 }
 
 TEST(LogFileFormat, FullLogRoundTripsAndOnlyItsCountIsWritten) {
@@ -90,20 +73,16 @@ TEST(LogFileFormat, FullLogRoundTripsAndOnlyItsCountIsWritten) {
     EXPECT_EQ(EncodeLogFile(log).size(), 32u);
 }
 
-TEST(LogFileFormat, CountZeroLoadsAsEmptyAndKeepsTheEntriesBeyond) {
-    BatteryLog target = Marked(7, 42);
-    ASSERT_EQ(DecodeLogFile(Header(1, 0), target), LogFileCheck::Ok);
-    EXPECT_EQ(target.count, 0);
-    EXPECT_EQ(target.minutes[0], 42);  // beyond the count: untouched
-}
-
-TEST(LogFileFormat, ShorterFileReplacesOnlyItsSamples) {
+TEST(LogFileFormat, AShorterOrEmptyFileReplacesOnlyItsSamples) {
     BatteryLog target = Marked(5, 42);
     ASSERT_EQ(DecodeLogFile(EncodeLogFile(TwoSamples()), target), LogFileCheck::Ok);
     EXPECT_EQ(target.count, 2);
     EXPECT_EQ(target.percent[1], 99);
-    EXPECT_EQ(target.minutes[2], 42);
+    EXPECT_EQ(target.minutes[2], 42);  // beyond the count: untouched
     EXPECT_EQ(target.percent[2], -42);
+    ASSERT_EQ(DecodeLogFile(Header(1, 0), target), LogFileCheck::Ok);
+    EXPECT_EQ(target.count, 0);
+    EXPECT_EQ(target.percent[0], 100);
 }
 
 TEST(LogFileFormat, BytesAfterTheLastSampleAreIgnored) {
@@ -168,10 +147,9 @@ TEST(CsvFormat, OneAndTwoSamplesGiveTheDocumentedTenAndTwentyBytes) {
     EXPECT_EQ(EncodeCsv(one), Bytes(expected.begin(), expected.begin() + 10));
 }
 
-TEST(CsvFormat, LongestLineHasTwentyEightBytes) {
+TEST(CsvFormat, LongestLineIsWrittenWhole) {
     const std::string line = FormatCsvLine(INT_MIN, INT_MIN);
     EXPECT_EQ(line, "-2147483648%, -2147483648m\n\r");
-    EXPECT_EQ(line.size(), 28u);
     EXPECT_EQ(FormatCsvLine(-1, 0), "-1%, 0m\n\r");
 }
 

@@ -183,6 +183,7 @@ TEST_F(PickerOnPage, SecondClickClosesAsCancel) {
     CColourGridPopup* popup = Open();
     QTest::keyClick(popup, Qt::Key_Right);  // Cancel box
     QTest::keyClick(popup, Qt::Key_Right);  // Automatic box
+    picker->SetColour(0x123456);            // set while open: the cancel still restores
     picker->click();
     EXPECT_FALSE(popup->isVisible());
     EXPECT_FALSE(picker->IsPopupOpen());

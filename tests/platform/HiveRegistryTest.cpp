@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fakes/FileSizeLimit.h"
+#include "fakes/MemoryRegistry.h"
 #include "fakes/TempDir.h"
 
 namespace torvane::test {
@@ -16,22 +17,8 @@ namespace {
 
 constexpr const char* kKey = "HKEY_LOCAL_MACHINE\\Software\\Quillmark\\Torvane";
 
-RegValue Dword(std::uint32_t v) {
-    RegValue value;
-    value.type = REG_DWORD;
-    for (int i = 0; i < 4; ++i) {
-        value.data.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-    }
-    return value;
-}
-
 std::uint32_t ReadDword(HiveRegistry& reg, const std::string& name) {
-    RegValue value;
-    if (!reg.QueryValue(kKey, name, value) || value.data.size() != 4) {
-        return 0xDEADBEEF;
-    }
-    return value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) |
-           (static_cast<std::uint32_t>(value.data[3]) << 24);
+    return StoredDword(reg, kKey, name);
 }
 
 class HiveRegistryFile : public ::testing::Test {
@@ -49,10 +36,10 @@ TEST_F(HiveRegistryFile, CreatesTheFileAndItsFolderAndSeesOtherWriters) {
 
     EXPECT_TRUE(a.CreateKey(kKey));
     EXPECT_TRUE(std::filesystem::exists(path));
-    EXPECT_TRUE(a.SetValue(kKey, "InitData", Dword(3)));
+    EXPECT_TRUE(a.SetValue(kKey, "InitData", DwordValue(3)));
     // Nothing is cached: the second instance sees the first one's value at once.
     EXPECT_EQ(ReadDword(b, "initdata"), 3u);
-    EXPECT_TRUE(b.SetValue(kKey, "INITDATA", Dword(2)));
+    EXPECT_TRUE(b.SetValue(kKey, "INITDATA", DwordValue(2)));
     EXPECT_EQ(ReadDword(a, "InitData"), 2u);
     EXPECT_NE(TempDir::Read(path).find("\"InitData\"=dword:00000002"), std::string::npos);
 
@@ -62,7 +49,7 @@ TEST_F(HiveRegistryFile, CreatesTheFileAndItsFolderAndSeesOtherWriters) {
 
     // Names that could not be written back are refused and the file is left alone.
     const std::string before = TempDir::Read(path);
-    EXPECT_FALSE(a.SetValue(kKey, "two\nlines", Dword(1)));
+    EXPECT_FALSE(a.SetValue(kKey, "two\nlines", DwordValue(1)));
     EXPECT_FALSE(a.CreateKey("A\\\\B"));
     EXPECT_EQ(TempDir::Read(path), before);
 }
@@ -86,7 +73,7 @@ TEST_F(HiveRegistryFile, ADamagedFileIsKeptAsBadBeforeItIsReplaced) {
     EXPECT_TRUE(reg.CreateKey(kKey));
     EXPECT_FALSE(std::filesystem::exists(path + ".bad"));
 
-    EXPECT_TRUE(reg.SetValue(kKey, "ShowHGrid", Dword(1)));
+    EXPECT_TRUE(reg.SetValue(kKey, "ShowHGrid", DwordValue(1)));
     EXPECT_EQ(TempDir::Read(path + ".bad"), damaged);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_NE(warnings[0].find(path + ".bad"), std::string::npos);
@@ -95,7 +82,7 @@ TEST_F(HiveRegistryFile, ADamagedFileIsKeptAsBadBeforeItIsReplaced) {
     EXPECT_FALSE(HiveDocument::Parse(TempDir::Read(path)).Damaged());
 
     // The replaced file is sound, so later writes leave the kept copy alone.
-    EXPECT_TRUE(reg.SetValue(kKey, "ShowHGrid", Dword(0)));
+    EXPECT_TRUE(reg.SetValue(kKey, "ShowHGrid", DwordValue(0)));
     EXPECT_EQ(TempDir::Read(path + ".bad"), damaged);
     EXPECT_EQ(warnings.size(), 1u);
 }
@@ -106,7 +93,7 @@ TEST_F(HiveRegistryFile, AFileThatCannotBeReadIsNeverReplaced) {
     RegValue value;
     EXPECT_FALSE(reg.QueryValue(kKey, "InitData", value));
     EXPECT_FALSE(reg.CreateKey(kKey));
-    EXPECT_FALSE(reg.SetValue(kKey, "InitData", Dword(3)));
+    EXPECT_FALSE(reg.SetValue(kKey, "InitData", DwordValue(3)));
     EXPECT_TRUE(std::filesystem::is_directory(path));
 
     // Far larger than any hive: not read at all, said once, and kept as it is.
@@ -118,7 +105,7 @@ TEST_F(HiveRegistryFile, AFileThatCannotBeReadIsNeverReplaced) {
     std::vector<std::string> warnings;
     HiveRegistry large(path, [&](const std::string& m) { warnings.push_back(m); });
     EXPECT_FALSE(large.QueryValue(kKey, "InitData", value));
-    EXPECT_FALSE(large.SetValue(kKey, "InitData", Dword(2)));
+    EXPECT_FALSE(large.SetValue(kKey, "InitData", DwordValue(2)));
     EXPECT_EQ(TempDir::Read(path), huge);
     ASSERT_EQ(warnings.size(), 2u);  // too large; the setting was not saved
     EXPECT_NE(warnings[0].find("too large"), std::string::npos);
@@ -127,7 +114,7 @@ TEST_F(HiveRegistryFile, AFileThatCannotBeReadIsNeverReplaced) {
 
 TEST_F(HiveRegistryFile, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
     HiveRegistry reg(path);
-    ASSERT_TRUE(reg.SetValue(kKey, "InitData", Dword(3)));
+    ASSERT_TRUE(reg.SetValue(kKey, "InitData", DwordValue(3)));
     const std::string before = TempDir::Read(path);
 
     RegValue big;
@@ -162,7 +149,8 @@ TEST_F(HiveRegistryFile, TwoProcessesWritingAtOnceLoseNothing) {
             for (int i = 0; i < kWrites; ++i) {
                 const std::string name =
                     std::string(c == 0 ? "First" : "Second") + std::to_string(i);
-                ok = reg.SetValue(kKey, name, Dword(static_cast<std::uint32_t>(i * 2 + c))) && ok;
+                ok = reg.SetValue(kKey, name, DwordValue(static_cast<std::uint32_t>(i * 2 + c))) &&
+                     ok;
             }
             _exit(ok ? 0 : 1);
         }

@@ -8,27 +8,18 @@ namespace {
 
 constexpr const char* kKey = "HKEY_LOCAL_MACHINE\\Software\\Quillmark\\Torvane";
 
-std::uint32_t Dword(IRegistry& r, const char* name) {
-    RegValue v;
-    if (!r.QueryValue(kKey, name, v) || v.data.size() != 4) {
-        return 0xDEAD;
-    }
-    return v.data[0] | (v.data[1] << 8) | (v.data[2] << 16) |
-           (static_cast<std::uint32_t>(v.data[3]) << 24);
-}
-
 TEST(ReadOnlyRegistry, ReadsBelowAndKeepsItsOwnChangesToItself) {
     MemoryRegistry below;
     below.PutDword(kKey, "ScaleHours", 5);
     below.PutDword(kKey, "ColorSess", 9);
     ReadOnlyRegistry view(below);
 
-    EXPECT_EQ(Dword(view, "scalehours"), 5u);
+    EXPECT_EQ(StoredDword(view, kKey, "scalehours"), 5u);
     EXPECT_TRUE(view.CreateKey("HKEY_LOCAL_MACHINE\\Software\\Other"));
     EXPECT_TRUE(view.SetValue(kKey, "SCALEHOURS", {REG_DWORD, {12, 0, 0, 0}}));
     EXPECT_TRUE(view.DeleteValue(kKey, "ColorSess"));
-    EXPECT_EQ(Dword(view, "ScaleHours"), 12u);
-    EXPECT_EQ(Dword(view, "ColorSess"), 0xDEADu);
+    EXPECT_EQ(StoredDword(view, kKey, "ScaleHours"), 12u);
+    EXPECT_EQ(StoredDword(view, kKey, "ColorSess"), 0xDEADBEEFu);
 
     EXPECT_EQ(below.GetDword(kKey, "ScaleHours"), 5u);
     EXPECT_TRUE(below.HasValue(kKey, "ColorSess"));

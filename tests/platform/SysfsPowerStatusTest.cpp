@@ -30,32 +30,24 @@ protected:
     TempDir dir;
 };
 
-TEST_F(PowerSupplyFolder, LevelFromEnergy) {
-    Battery("BAT0", {{"energy_now", "30000000"}, {"energy_full", "40000000"}, {"capacity", "12"}});
-    EXPECT_EQ(Read().percent, 75);
-}
-
-TEST_F(PowerSupplyFolder, LevelFromCharge) {
-    Battery("BAT0", {{"charge_now", "1500000"}, {"charge_full", "2000000"}, {"capacity", "12"}});
-    EXPECT_EQ(Read().percent, 75);
-}
-
-TEST_F(PowerSupplyFolder, LevelFromCapacity) {
-    Battery("BAT0", {{"capacity", "42"}});
-    EXPECT_EQ(Read().percent, 42);
-}
-
-TEST_F(PowerSupplyFolder, CapacityAbove100ReadsAs100) {
-    Battery("BAT0", {{"capacity", "117"}});
-    EXPECT_EQ(Read().percent, 100);
-}
-
-TEST_F(PowerSupplyFolder, UnreadableOrNonNumericCapacityGivesNoLevel) {
-    Battery("BAT0", {{"capacity", "full"}, {"status", "Discharging"}});
-    EXPECT_EQ(Read().percent, -1);
-    Battery("BAT1", {{"status", "Discharging"}});
-    TempDir::Write(dir / "BAT0/capacity", "");
-    EXPECT_EQ(Read().percent, -1);
+// One battery's level: from its first pair that gives one, else its capacity, up to 100.
+TEST_F(PowerSupplyFolder, OneBatterysLevel) {
+    const std::pair<std::map<std::string, std::string>, int> rows[] = {
+        {{{"energy_now", "30000000"}, {"energy_full", "40000000"}, {"capacity", "12"}}, 75},
+        {{{"charge_now", "1500000"}, {"charge_full", "2000000"}, {"capacity", "12"}}, 75},
+        {{{"capacity", "42"}}, 42},
+        {{{"capacity", "117"}}, 100},
+        {{{"capacity", "full"}, {"status", "Discharging"}}, -1},
+        {{{"status", "Discharging"}}, -1},
+    };
+    int n = 0;
+    for (const auto& [attributes, percent] : rows) {
+        const std::string folder = "row" + std::to_string(n++);
+        Battery(folder + "/BAT0", attributes);
+        EXPECT_EQ(SysfsPowerStatus(dir / folder).Read().percent, percent) << folder;
+    }
+    TempDir::Write(dir / "row4/BAT0/capacity", "");  // an empty file is no number either
+    EXPECT_EQ(SysfsPowerStatus(dir / "row4").Read().percent, -1);
 }
 
 // Each battery's own figures come with the level, from the first of its pairs that gives one.

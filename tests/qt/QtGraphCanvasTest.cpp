@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/LogOf.h"
 #include "graph/DrawGraph.h"
 #include "qt/GraphPicture.h"
 #include "qt/QtGraphCanvas.h"
@@ -23,21 +24,10 @@ QRgb Rgb(COLORREF c) {
     return QtGraphCanvas::ToRgb(c);
 }
 
-BatteryLog Session() {
-    BatteryLog log;
-    const int samples[][2] = {{0, 100}, {60, 90}, {120, 80}};
-    for (const auto& s : samples) {
-        log.minutes[static_cast<size_t>(log.count)] = s[0];
-        log.percent[static_cast<size_t>(log.count)] = s[1];
-        ++log.count;
-    }
-    return log;
-}
-
 // The first-run picture: first-run colours, every switch on, 7 hours.
 GraphInput FirstRun() {
     GraphInput in;
-    in.log = Session();
+    in.log = LogOf({{0, 100}, {60, 90}, {120, 80}});
     in.status = "Running, Battery: 80%, Run time: 2:00h";
     return in;
 }
@@ -294,11 +284,17 @@ TEST(QtGraphLabels, EveryLabelFitsItsRectangleFromOneToAThousandHours) {
     }
 }
 
-TEST(QtGraphCanvasText, LabelGlyphsHaveRealWidths) {
+// A blank window picture with the graph's label font selected.
+class QtGraphCanvasText : public ::testing::Test {
+protected:
+    QtGraphCanvasText() { canvas.SelectFont(-10, 100); }
+
     QImage image = Blank();
     GraphFont font;
-    QtGraphCanvas canvas(image, font);
-    canvas.SelectFont(-10, 100);
+    QtGraphCanvas canvas{image, font};
+};
+
+TEST_F(QtGraphCanvasText, LabelGlyphsHaveRealWidths) {
     canvas.SetTextColor(0x000000);
     canvas.DrawText("iiii", {10, 10, 200, 30}, 0x24);
     canvas.DrawText("WWWW", {10, 40, 200, 60}, 0x24);
@@ -309,12 +305,8 @@ TEST(QtGraphCanvasText, LabelGlyphsHaveRealWidths) {
     EXPECT_LT(wide, 100);  // 10-pixel text
 }
 
-TEST(QtGraphCanvasText, ClippedToItsRectangleOverOpaqueWhite) {
-    QImage image(240, 320, QImage::Format_RGB32);
+TEST_F(QtGraphCanvasText, ClippedToItsRectangleOverOpaqueWhite) {
     image.fill(qRgb(0, 200, 0));
-    GraphFont font;
-    QtGraphCanvas canvas(image, font);
-    canvas.SelectFont(-10, 100);
     canvas.SetTextColor(0x0000FF);
     // An hour label at x = 51: only 10 pixels wide, so "10h" loses its right part.
     canvas.DrawText("10h", {46, 230, 56, 240}, 0x24);
@@ -335,10 +327,7 @@ TEST(QtGraphCanvasText, ClippedToItsRectangleOverOpaqueWhite) {
     EXPECT_EQ(image.pixel(0, 36), qRgb(0, 200, 0));
 }
 
-TEST(QtGraphCanvasText, HugeAndOffSurfaceRectanglesAreSafe) {
-    QImage image = Blank();
-    GraphFont font;
-    QtGraphCanvas canvas(image, font);
+TEST_F(QtGraphCanvasText, HugeAndOffSurfaceRectanglesAreSafe) {
     canvas.SelectFont(INT_MIN, INT_MAX);
     canvas.SetTextColor(0x000000);
     canvas.DrawText("gone", {INT_MAX - 10, 5, INT_MAX, 20}, 0x24);
@@ -352,11 +341,7 @@ TEST(QtGraphCanvasText, HugeAndOffSurfaceRectanglesAreSafe) {
     EXPECT_EQ(InkWidth(image, kBlack, QRect(120, 100, 120, 30)), 0);
 }
 
-TEST(QtGraphCanvasText, StatusTextWrapsAndIsCutAtTheBottom) {
-    QImage image = Blank();
-    GraphFont font;
-    QtGraphCanvas canvas(image, font);
-    canvas.SelectFont(-10, 100);
+TEST_F(QtGraphCanvasText, StatusTextWrapsAndIsCutAtTheBottom) {
     canvas.SetTextColor(0x00009C);
     const std::string longText(400, 'x');
     canvas.DrawText(

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/RenderCommand.h"
+#include "fakes/LogOf.h"
 #include "fakes/MemoryRegistry.h"
 #include "fakes/TempDir.h"
 #include "logfile/BatteryLogFile.h"
@@ -16,17 +17,6 @@ namespace {
 
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kWhite = 0xFFFFFFFF;
-
-BatteryLog Discharge() {
-    BatteryLog log;
-    const int samples[][2] = {{0, 100}, {60, 90}, {120, 80}};
-    for (const auto& s : samples) {
-        log.minutes[static_cast<size_t>(log.count)] = s[0];
-        log.percent[static_cast<size_t>(log.count)] = s[1];
-        ++log.count;
-    }
-    return log;
-}
 
 std::string Bytes(const std::vector<std::uint8_t>& v) {
     return std::string(v.begin(), v.end());
@@ -48,7 +38,9 @@ protected:
     std::string log = dir / "session.blf";
     std::string png = dir / "graph.png";
 
-    void SetUp() override { TempDir::Write(log, Bytes(EncodeLogFile(Discharge()))); }
+    void SetUp() override {
+        TempDir::Write(log, Bytes(EncodeLogFile(LogOf({{0, 100}, {60, 90}, {120, 80}}))));
+    }
 
     int Run(std::optional<int> hours = std::nullopt, const std::string& from = "", int scale = 1) {
         return RunRenderCommand({from.empty() ? log : from, png, hours, scale}, store, err);
@@ -93,15 +85,9 @@ TEST_F(Render, ReferenceLogsFillSlotsOneToThreeAndFollowTheirSwitches) {
     store.PutDword(kSettingsKey, "ColorRef3", 0xFF0000);  // blue
     store.PutDword(kSettingsKey, "ShowRef2", 1);          // stored inverted: off
     std::vector<std::string> refs;
-    const int curves[3][3][2] = {{{0, 100}, {120, 50}, {240, 30}},
-                                 {{0, 100}, {120, 40}, {240, 20}},
-                                 {{0, 100}, {60, 70}, {120, 60}}};
-    for (const auto& curve : curves) {
-        BatteryLog ref;
-        for (const auto& s : curve) {
-            ref.minutes[static_cast<size_t>(ref.count)] = s[0];
-            ref.percent[static_cast<size_t>(ref.count++)] = s[1];
-        }
+    for (const BatteryLog& ref :
+         {LogOf({{0, 100}, {120, 50}, {240, 30}}), LogOf({{0, 100}, {120, 40}, {240, 20}}),
+          LogOf({{0, 100}, {60, 70}, {120, 60}})}) {
         refs.push_back(dir / ("ref" + std::to_string(refs.size() + 1) + ".blf"));
         TempDir::Write(refs.back(), Bytes(EncodeLogFile(ref)));
     }
@@ -138,7 +124,8 @@ TEST_F(Render, BadLogFilesFailWithAMessageAndNoPicture) {
     EXPECT_NE(err.str().find("Not a valid Torvane log file"), std::string::npos) << err.str();
 
     const std::string truncated = dir / "short.blf";
-    TempDir::Write(truncated, Bytes(EncodeLogFile(Discharge())).substr(0, 20));
+    TempDir::Write(truncated,
+                   Bytes(EncodeLogFile(LogOf({{0, 100}, {60, 90}, {120, 80}}))).substr(0, 20));
     EXPECT_EQ(Run(std::nullopt, truncated), 1);
     EXPECT_FALSE(std::filesystem::exists(png));
 

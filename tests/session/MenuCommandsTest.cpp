@@ -16,7 +16,7 @@ using test::MemoryRegistry;
 using test::ScriptedFileDialog;
 using test::ScriptedMessageBox;
 
-class MenuCommands : public ::testing::Test {
+class MenuCommands : public ::testing::Test, protected FakeMainServices {
 protected:
     MenuCommands() { dlg.OnInitDialog(); }
 
@@ -31,15 +31,7 @@ protected:
         ASSERT_TRUE(dlg.Session().SessionRunning());
     }
 
-    FakeMainServices fakes;
-    FakePowerStatus& power = fakes.power;
-    FakeTimers& timers = fakes.timers;
-    MemoryRegistry& registry = fakes.registry;
-    FakeWindowHost& window = fakes.window;
-    ScriptedMessageBox& messages = fakes.messages;
-    ScriptedFileDialog& fileDialog = fakes.fileDialog;
-    MemoryFileStore& files = fakes.files;
-    CDlgMain dlg{fakes.Services()};
+    CDlgMain dlg{Services()};
 };
 
 TEST(MenuBar, HoldsEveryMenuInOrderWithAutoGreyed) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeMainServices.h"
+#include "fakes/LogOf.h"
+#include "logfile/BatteryLogFile.h"
 #include "session/CDlgMain.h"
 
 namespace torvane::test {
@@ -19,7 +22,7 @@ constexpr const char* kPowerTimeoutsKey =
 // The main window's owner with every outside service replaced by a double. Settings start as
 // on a machine that has run the program before, in manual mode, with the suspend timeout
 // override switched on so every override and restore is visible.
-class SessionTest : public ::testing::Test {
+class SessionTest : public ::testing::Test, protected FakeMainServices {
 protected:
     void SetUp() override {
         PutSetting("InitData", 3);
@@ -60,21 +63,9 @@ protected:
         ASSERT_TRUE(dlg->Session().SessionRunning());
     }
 
-    static std::vector<std::uint8_t> LogBytes(const std::vector<std::pair<int, int>>& samples) {
-        std::vector<std::uint8_t> bytes;
-        auto put = [&bytes](std::int32_t v) {
-            const auto u = static_cast<std::uint32_t>(v);
-            for (int shift = 0; shift < 32; shift += 8) {
-                bytes.push_back(static_cast<std::uint8_t>(u >> shift));
-            }
-        };
-        put(1);
-        put(static_cast<std::int32_t>(samples.size()));
-        for (const auto& [minutes, percent] : samples) {
-            put(minutes);
-            put(percent);
-        }
-        return bytes;
+    template <typename Samples = std::initializer_list<std::pair<std::int32_t, std::int32_t>>>
+    static std::vector<std::uint8_t> LogBytes(const Samples& samples) {
+        return EncodeLogFile(LogOf(samples));
     }
 
     // The suspend timeout override is in force exactly while the machine is kept awake.
@@ -85,18 +76,7 @@ protected:
 
     const std::string kAutoSave = "\\My Documents\\autosave.blf";
 
-    FakeMainServices fakes;
-    FakePowerStatus& power = fakes.power;
-    FakeTimers& timers = fakes.timers;
-    MemoryRegistry& registry = fakes.registry;
-    FakeWindowHost& window = fakes.window;
-    ScriptedMessageBox& messages = fakes.messages;
-    ScriptedFileDialog& fileDialog = fakes.fileDialog;
-    MemoryFileStore& files = fakes.files;
-    FakeNotifyIcon& notifyIcon = fakes.notifyIcon;
-    FakePowerOffKey& powerOffKey = fakes.powerOffKey;
-    FakeSuspendInhibitor& inhibitor = fakes.inhibitor;
-    MainServices services = fakes.Services();
+    MainServices services = Services();
     std::unique_ptr<CDlgMain> dlg;
 };
 

@@ -4,10 +4,6 @@
 
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeStartupFolder.h"
-#include "fakes/TempDir.h"
-#include "platform/DevicePaths.h"
-#include "platform/HostFileStore.h"
-#include "platform/XdgAutostartFolder.h"
 
 namespace torvane {
 namespace {
@@ -92,17 +88,6 @@ TEST(StartupShortcutEntry, PlainPathIsQuotedAsIs) {
               "Icon=com.quillmark.Torvane\n");
 }
 
-TEST(StartupShortcutEntry, EscapesFollowTheDesktopEntryRules) {
-    EXPECT_EQ(StartupShortcut::QuoteExecArgument("/home/ann/My Programs/torvane"),
-              "\"/home/ann/My Programs/torvane\"");
-    EXPECT_EQ(StartupShortcut::QuoteExecArgument("/opt/a$b"), "\"/opt/a\\\\$b\"");
-    EXPECT_EQ(StartupShortcut::QuoteExecArgument("/opt/a\\b"), "\"/opt/a\\\\\\\\b\"");
-    EXPECT_EQ(StartupShortcut::QuoteExecArgument("/opt/\"x\"`y`"),
-              "\"/opt/\\\\\"x\\\\\"\\\\`y\\\\`\"");
-    EXPECT_EQ(StartupShortcut::QuoteExecArgument("/opt/100%/t"), "\"/opt/100%%/t\"");
-    EXPECT_EQ(StartupShortcut::QuoteExecArgument("/opt/a\nb\tc"), "\"/opt/a\\nb\\tc\"");
-}
-
 TEST(StartupShortcutEntry, EveryPathReadsBackUnchanged) {
     const char* paths[] = {
         "/usr/bin/torvane",
@@ -171,26 +156,6 @@ TEST(StartupShortcutFile, FolderWithTrailingSlashAndFailedWrite) {
     files.failWritesWith.reset();
     EXPECT_FALSE(unwritable.Create());
     EXPECT_EQ(files.writes, 1);  // the refused path wrote nothing
-}
-
-TEST(StartupShortcutFile, OnTheHostTheFolderIsMadeAndTheFileReplacedAndRemoved) {
-    test::TempDir dir;
-    DevicePaths device(dir / "device");
-    HostFileStore files(device);
-    XdgAutostartFolder folder(dir / "my config/autostart");
-    StartupShortcut shortcut(files, folder, "/opt/Torvane $1/torvane");
-
-    ASSERT_TRUE(shortcut.Create());
-    const std::string path = dir / "my config/autostart/Torvane.desktop";
-    EXPECT_EQ(test::TempDir::Read(path), *StartupShortcut::DesktopEntry("/opt/Torvane $1/torvane"));
-    ASSERT_TRUE(shortcut.Create());
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "my config/autostart"),
-                            std::filesystem::directory_iterator()),
-              1);
-
-    shortcut.Delete();
-    EXPECT_FALSE(std::filesystem::exists(path));
-    shortcut.Delete();
 }
 
 }  // namespace

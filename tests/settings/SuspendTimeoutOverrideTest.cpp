@@ -95,24 +95,15 @@ TEST_F(SuspendTimeoutOverrideTest, WriteStoresFourByteDword) {
     EXPECT_EQ(stored.data, (std::vector<std::uint8_t>{4, 3, 2, 1}));
 }
 
-TEST_F(SuspendTimeoutOverrideTest, SecondOverrideKeepsTheFirstSavedValue) {
-    registry.PutDword(kKey, "BattSuspendTimeout", 180);
-    SuspendTimeoutOverride power(registry, inhibitor, &journal);
-    DWORD saved = 0;
-    power.Override(saved);
-    power.Override(saved);
-    EXPECT_EQ(saved, 180u);
-    EXPECT_EQ(inhibitor.acquires, 1);
-    power.Restore();
-    EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 180u);
-}
-
-TEST_F(SuspendTimeoutOverrideTest, DestructionRestoresAnOverrideInForce) {
+TEST_F(SuspendTimeoutOverrideTest, SecondOverrideKeepsTheFirstValueAndDestructionPutsItBack) {
     registry.PutDword(kKey, "BattSuspendTimeout", 180);
     {
         SuspendTimeoutOverride power(registry, inhibitor, &journal);
         DWORD saved = 0;
         power.Override(saved);
+        power.Override(saved);
+        EXPECT_EQ(saved, 180u);
+        EXPECT_EQ(inhibitor.acquires, 1);
     }
     EXPECT_EQ(registry.GetDword(kKey, "BattSuspendTimeout"), 180u);
     EXPECT_FALSE(inhibitor.held);

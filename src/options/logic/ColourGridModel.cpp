@@ -5,20 +5,6 @@
 
 namespace torvane {
 
-unsigned GridOutcome::Message() const {
-    switch (action) {
-        case GridAction::Change:
-            return MSG_PICK_CHANGE;
-        case GridAction::Accept:
-            return MSG_PICK_ACCEPT;
-        case GridAction::Cancel:
-            return MSG_PICK_CANCEL;
-        case GridAction::None:
-            break;
-    }
-    return 0;
-}
-
 void ColourGridModel::Open(COLORREF colour, int left, int top,
                            const std::optional<CaptionExtent>& automatic,
                            const std::optional<CaptionExtent>& cancel, const PaletteRect& screen,

@@ -20,7 +20,6 @@ struct GridOutcome {
     int lostHighlight = kNoBox;  // Change: the box that lost the highlight, if any
     int selection = kNoBox;      // Change: the box that has it now
     COLORREF colour = 0;         // the colour to report
-    unsigned Message() const;    // the notification to send, 0 for None
 };
 
 enum class BoxEdge { None, RaisedInner, SunkenOuter };

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "options/logic/ColourPickerGeometry.h"
-#include "options/logic/ColourPickerState.h"
-#include "options/logic/PickMessages.h"
 
 namespace torvane {
 namespace {
@@ -29,40 +27,6 @@ TEST(PickerSizing, ArrowAtTheRightAndSwatchBesideIt) {
     const PaletteRect arrow = PickerArrowRect(client, kEdge);
     EXPECT_EQ(arrow, (PaletteRect{82, 2, 98, 18}));
     EXPECT_EQ(PickerSwatchRect(client, arrow, kEdge), (PaletteRect{4, 4, 80, 16}));
-}
-
-TEST(PickerSwatch, AutomaticAndDisabledShowTheButtonFace) {
-    constexpr COLORREF kFace = 0xEFEFEF;
-    EXPECT_EQ(PickerSwatchColour(0x0000FF, true, kFace), 0x0000FFu);
-    EXPECT_EQ(PickerSwatchColour(kAutomaticColour, true, kFace), kFace);
-    EXPECT_EQ(PickerSwatchColour(0x0000FF, false, kFace), kFace);
-}
-
-using Sent = std::vector<PickNotification>;
-
-TEST(PickerNotifications, AcceptKeepsTheColourAndClosesFirst) {
-    ColourPickerState state(0x00FF00);
-    EXPECT_EQ(state.BeginOpen(), 0x00FF00u);
-    EXPECT_TRUE(state.PopupOpen());
-    EXPECT_EQ(state.Opened(), (Sent{{MSG_PICK_OPEN, 0x00FF00}}));
-    // Moving through the palette tells the owner but leaves the colour alone.
-    EXPECT_EQ(state.Change(0x0000FF), (Sent{{MSG_PICK_CHANGE, 0x0000FF}}));
-    EXPECT_EQ(state.Colour(), 0x00FF00u);
-    EXPECT_EQ(state.Accept(0x0000FF),
-              (Sent{{MSG_PICK_CLOSE, 0x0000FF}, {MSG_PICK_ACCEPT, 0x0000FF}}));
-    EXPECT_EQ(state.Colour(), 0x0000FFu);
-    EXPECT_FALSE(state.PopupOpen());
-}
-
-TEST(PickerNotifications, CancelRestoresTheColourAtOpening) {
-    ColourPickerState state(kAutomaticColour);
-    state.BeginOpen();
-    state.SetColour(0x123456);
-    EXPECT_EQ(state.ColourAtOpening(), kAutomaticColour);
-    EXPECT_EQ(state.Cancel(state.ColourAtOpening()),
-              (Sent{{MSG_PICK_CLOSE, kAutomaticColour}, {MSG_PICK_CANCEL, kAutomaticColour}}));
-    EXPECT_EQ(state.Colour(), kAutomaticColour);
-    EXPECT_FALSE(state.PopupOpen());
 }
 
 }  // namespace
