@@ -1,6 +1,8 @@
 #include "platform/CommandLine.h"
 
 #include <charconv>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #ifndef TORVANE_VERSION
@@ -16,6 +18,22 @@ CommandLineOptions Fail(std::string message) {
     options.action = CommandLineOptions::Action::Error;
     options.error = std::move(message);
     return options;
+}
+
+// The whole number `value` spells when it lies in lowest..highest; none for anything else.
+std::optional<int> WholeNumberIn(std::string_view value, int lowest, int highest) {
+    int number = 0;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (ec != std::errc() || end != value.data() + value.size() || number < lowest ||
+        number > highest) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+CommandLineOptions NotAWholeNumber(std::string_view option, int highest, std::string_view value) {
+    return Fail("option '" + std::string(option) + "' needs a whole number from 1 to " +
+                std::to_string(highest) + ", not '" + std::string(value) + "'");
 }
 
 }  // namespace
@@ -71,28 +89,20 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
             } else {
                 return Fail("option '--hours' needs a number of hours");
             }
-            int hours = 0;
-            const auto [end, ec] =
-                std::from_chars(value.data(), value.data() + value.size(), hours);
-            if (ec != std::errc() || end != value.data() + value.size() || hours < 1 ||
-                hours > kMaxRenderHours) {
-                return Fail("option '--hours' needs a whole number from 1 to " +
-                            std::to_string(kMaxRenderHours) + ", not '" + std::string(value) + "'");
+            const auto hours = WholeNumberIn(value, 1, kMaxRenderHours);
+            if (!hours) {
+                return NotAWholeNumber(arg, kMaxRenderHours, value);
             }
-            options.renderHours = hours;
+            options.renderHours = *hours;
             hoursGiven = true;
         } else if (arg == "--scale") {
             const std::string_view value =
                 hasInlineValue ? inlineValue : (i + 1 < argc ? argv[++i] : "");
-            int scale = 0;
-            const auto [end, ec] =
-                std::from_chars(value.data(), value.data() + value.size(), scale);
-            if (ec != std::errc() || end != value.data() + value.size() || scale < 1 ||
-                scale > kMaxRenderScale) {
-                return Fail("option '--scale' needs a whole number from 1 to " +
-                            std::to_string(kMaxRenderScale) + ", not '" + std::string(value) + "'");
+            const auto scale = WholeNumberIn(value, 1, kMaxRenderScale);
+            if (!scale) {
+                return NotAWholeNumber(arg, kMaxRenderScale, value);
             }
-            options.renderScale = scale;
+            options.renderScale = *scale;
             scaleGiven = true;
         } else if (arg == "--ref" || arg == "--into") {
             std::string_view value;
