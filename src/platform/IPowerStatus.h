@@ -1,5 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,6 +14,11 @@ struct BatteryFigures {
     std::string name;  // the system's name for it, such as "BAT0"
     int percent = -1;  // its own level 0 to 100, or -1 when it gives none
     bool discharging = false;
+    // Its health: the last full charge and the design capacity, both of the energy pair or
+    // both of the charge pair; the design capacity is 0 when neither pair is known.
+    std::int64_t full = 0;
+    std::int64_t fullDesign = 0;
+    std::int64_t cycleCount = 0;  // 0 when the battery does not count its cycles
 
     bool operator==(const BatteryFigures&) const = default;
 };

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/SysfsPowerStatus.h"
 
 #include <dirent.h>
@@ -66,6 +69,7 @@ bool IsChargerType(std::string_view type) {
 struct Battery {
     const std::string* name = nullptr;
     std::optional<std::int64_t> energyNow, energyFull, chargeNow, chargeFull, capacity;
+    std::optional<std::int64_t> energyFullDesign, chargeFullDesign, cycleCount;
     bool discharging = false;
 };
 
@@ -89,6 +93,21 @@ int OwnPercent(const Battery& b) {
         return static_cast<int>(std::clamp<std::int64_t>(*b.capacity, 0, 100));
     }
     return -1;
+}
+
+// The battery's figures as the reading gives them, its health from the first pair whose last
+// full charge and design capacity are both known.
+BatteryFigures FiguresOf(const Battery& b) {
+    BatteryFigures figures{*b.name, OwnPercent(b), b.discharging};
+    if (b.energyFull && b.energyFullDesign) {
+        figures.full = *b.energyFull;
+        figures.fullDesign = *b.energyFullDesign;
+    } else if (b.chargeFull && b.chargeFullDesign) {
+        figures.full = *b.chargeFull;
+        figures.fullDesign = *b.chargeFullDesign;
+    }
+    figures.cycleCount = b.cycleCount.value_or(0);
+    return figures;
 }
 
 // 100 x now / full over every battery, when every battery reports the pair.
@@ -240,6 +259,8 @@ PowerReading SysfsPowerStatus::ReadSupplies(const std::vector<std::string>& name
         b.name = &name;
         b.energyNow = ReadNumber(supply, "energy_now");
         b.energyFull = ReadNumber(supply, "energy_full");
+        b.energyFullDesign = ReadNumber(supply, "energy_full_design");
+        b.cycleCount = ReadNumber(supply, "cycle_count");
         b.discharging =
             ReadAttribute(supply, "status") == std::optional<std::string>("Discharging");
         batteries.push_back(b);
@@ -261,6 +282,17 @@ PowerReading SysfsPowerStatus::ReadSupplies(const std::vector<std::string>& name
             for (std::size_t i = 0; i < batteries.size(); ++i) {
                 batteries[i].capacity = ReadNumber(batteryDirs[i], "capacity");
             }
+        }
+    }
+
+    // The charge pair's health figures only for a battery whose energy pair gives none.
+    for (std::size_t i = 0; i < batteries.size(); ++i) {
+        Battery& b = batteries[i];
+        if (!b.energyFull || !b.energyFullDesign) {
+            if (!b.chargeFull) {
+                b.chargeFull = ReadNumber(batteryDirs[i], "charge_full");
+            }
+            b.chargeFullDesign = ReadNumber(batteryDirs[i], "charge_full_design");
         }
     }
 
@@ -289,7 +321,7 @@ PowerReading SysfsPowerStatus::ReadSupplies(const std::vector<std::string>& name
     }
     reading.batteries.reserve(batteries.size());
     for (const Battery& b : batteries) {
-        reading.batteries.push_back({*b.name, OwnPercent(b), b.discharging});
+        reading.batteries.push_back(FiguresOf(b));
     }
 
     if (anyCharger) {

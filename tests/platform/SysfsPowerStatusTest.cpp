@@ -1,10 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/SysfsPowerStatus.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -58,6 +63,25 @@ TEST_F(PowerSupplyFolder, TwoBatteriesAreWeightedByEnergy) {
     EXPECT_EQ(reading.percent, 83);  // 100 x 100 / 120, where the plain mean would be 70
     EXPECT_EQ(reading.batteries,
               (std::vector<BatteryFigures>{{"BAT0", 50, false}, {"BAT1", 90, false}}));
+}
+
+// Health comes from the first pair whose last full charge and design capacity are both known.
+TEST_F(PowerSupplyFolder, HealthFiguresFromOnePair) {
+    Battery("BAT0", {{"energy_now", "10"}, {"energy_full", "20"}, {"energy_full_design", "25"},
+                     {"charge_full", "7"}, {"charge_full_design", "9"}, {"cycle_count", "31"}});
+    Battery("BAT1", {{"energy_now", "10"}, {"energy_full", "20"}, {"charge_full", "7"},
+                     {"charge_full_design", "9"}});
+    Battery("BAT2", {{"energy_now", "10"}, {"energy_full", "20"}, {"energy_full_design", "0"},
+                     {"cycle_count", "none"}});
+    const auto batteries = Read().batteries;
+    ASSERT_EQ(batteries.size(), 3u);
+    const std::tuple<std::int64_t, std::int64_t, std::int64_t> health[] = {
+        {20, 25, 31}, {7, 9, 0}, {20, 0, 0}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(std::tuple(batteries[i].full, batteries[i].fullDesign, batteries[i].cycleCount),
+                  health[i])
+            << batteries[i].name;
+    }
 }
 
 TEST_F(PowerSupplyFolder, BatteriesReportingDifferentPairsFallBackToTheMeanCapacity) {
