@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Time of one whole graph composition: on a counting canvas (the composition alone), on the
 // recording canvas of the tests, and on the Qt canvas (the real picture), with three reference
 // slots and the session each holding 1000 samples and every switch on; beside it the same four

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long --import-history takes for a 100,000-record battery history (the target is under
 // 100 ms): reading and cutting it alone, the whole import into a new folder (every log written
 // and flushed to disk), and the import again (every log already there).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the log formats take for a full log: auto-save rewrites the whole file after every
 // new sample, so this is its cost at the largest size a log can reach.
 #include <benchmark/benchmark.h>

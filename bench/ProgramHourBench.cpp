@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole program for one hour of session time: `torvane` offscreen at TORVANE_TIME_SCALE
 // 1000 (3.6 seconds) on a fake battery that loses one percent every five session minutes, in
 // auto-start mode so the session runs from the start. Prints the CPU seconds and the peak

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The CPU time of one session tick that records nothing: the power status read from a real
 // power_supply folder (a battery and a mains supply written to a temporary folder), the
 // percent unchanged. Target: at most 50 microseconds.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package, made from the build tree: cd build && cpack -G DEB.
 # Its Depends line comes from the libraries the program links (dpkg-shlibdeps, package
 # dpkg-dev); the Wayland platform plugin is loaded at run time, so it can only be recommended.

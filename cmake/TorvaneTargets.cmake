@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared compile settings and helpers for Torvane targets.
 
 include(${CMAKE_CURRENT_LIST_DIR}/TorvaneWarnings.cmake)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The warnings every Torvane target is built with; TORVANE_WERROR (on in the presets, so in CI)
 # makes each one an error.
 set(TORVANE_WARNINGS

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target for the battery history reader and the discharge splitter. Besides the
 // sanitizers' own checks it holds them to their promises: every line is a record, blank or
 // unreadable, records keep their bounds, and every discharge is a log the program reads back,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary text to the registry hive reader. Whatever it reads must write back as a
 // sound hive that reads again to the same keys, values, types and bytes, so a damaged file can
 // never turn into one that loses or changes what was read from it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzz target for the battery log file reader. Besides the sanitizers' own checks it holds the
 // reader to its promises: a refused file changes no log, an accepted one is written back
 // byte for byte as the start of the input, and the File command path shows exactly one

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the seed corpus of the battery history reader into the folder given: histories as the
 // power daemon writes them, in both decimal styles, and the damage real machines leave.
 #include <cstdio>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the seed corpus of the hive reader into the folder given: hives made by the writer
 // with every kind of value, and hand-written and damaged variants.
 #include <cstdio>

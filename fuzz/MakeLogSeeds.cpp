@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the seed corpus of the log file reader into the folder given: files made by the
 // writer, and the same files damaged in the ways the reader must refuse.
 #include <climits>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replays fuzz inputs where libFuzzer is not available: every file named on the command line,
 // and every file in every folder named, goes through the fuzz target once.
 #include <cstdint>

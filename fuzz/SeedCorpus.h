@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the seed makers share: the corpus folder named on the command line, made when missing,
 // and one file a seed, written whole.
 #pragma once

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is needed, builds Torvane and starts it with the simulated battery, sixty times
 # faster than real time, so a whole session shows within minutes.
 set -euo pipefail

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is needed, builds everything and runs every test: the normal build with its
 # tests and benchmarks, the install and package checks, clang-tidy over the sources, the same
-# tests under the address and undefined-behaviour sanitizers, and the formatting check.
+# tests under the address and undefined-behaviour sanitizers, the formatting check and the
+# licence check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,3 +32,6 @@ ctest --preset asan
 
 echo "== Formatting"
 bash scripts/check-format.sh
+
+echo "== Licences"
+reuse lint

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a C++ file under version control is not clang-formatted.
 set -euo pipefail
 cd "$(dirname "$0")/.."

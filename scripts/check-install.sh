@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what the normal build (build/) installs and packages, without installing anything on
 # this machine: installs into a temporary folder with DESTDIR, runs the desktop's validators
 # over the menu entry, the metadata and the manual page, builds the Debian package, runs
@@ -24,7 +26,7 @@ png_size() {
 }
 
 cmake --build "$build" --target torvane torvane_data
-version=$("$build/torvane" --version)
+version=$("$build/torvane" --version | head -n 1)
 version=${version#Torvane }
 
 echo "== Install with DESTDIR"
@@ -88,7 +90,7 @@ echo "== The unpacked package runs"
 unpacked=$work/unpacked
 dpkg-deb -x "$deb" "$unpacked"
 program=$unpacked/usr/bin/torvane
-[ "$("$program" --version)" = "Torvane $version" ] || fail "the unpacked program's --version is wrong"
+[ "$("$program" --version | head -n 1)" = "Torvane $version" ] || fail "the unpacked program's --version is wrong"
 # A three-sample log: version 1, count 3, then (minutes, percent) pairs, little-endian.
 log=$work/log.blf
 mkdir -m 700 "$work/runtime"

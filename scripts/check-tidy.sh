@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs clang-tidy with the committed .clang-tidy over the program's sources (src/, as built by
 # the build folder given, build/ by default) and fails on any finding. The build folder must be
 # configured (its compile_commands.json) and built (the sources' generated headers).

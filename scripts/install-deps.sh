@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that Torvane needs, by purpose:
 #   build        compile the program and the files it installs (menu entry, icons, manual)
 #   test         build and run the tests and benchmarks, the formatting and clang-tidy checks
@@ -19,6 +21,7 @@ test=(
     fonts-dejavu-core  # the face the text drawing tests measure
     dbus-daemon        # the private system bus of the login manager test
     desktop-file-utils appstream groff-base dpkg-dev lintian
+    reuse              # every file's licence
 )
 screenshots=(xvfb xauth imagemagick xdotool x11-utils)
 fuzz=(clang libclang-rt-14-dev)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/CommandLine.h"
 
 #include <charconv>
@@ -196,7 +199,9 @@ std::string CommandLine::Help() {
 }
 
 std::string CommandLine::Version() {
-    return std::string("Torvane ") + TORVANE_VERSION + "\n";
+    return std::string("Torvane ") + TORVANE_VERSION +
+           "\nLicense GPL-3.0-or-later: GNU GPL version 3 or later "
+           "<https://gnu.org/licenses/gpl.html>\n";
 }
 
 }  // namespace torvane

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/SuspendTimeoutJournalFile.h"
 
 #include <fcntl.h>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws Torvane's pictures with ImageMagick: the 239 x 32 banner (the name beside a small battery
 # under a magnifying glass) and the 32 x 32 page picture; and renders the built-in program icon
 # from the drawing the icon theme gets, data/com.quillmark.Torvane.svg, with rsvg-convert. The

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when an option or a variable that `torvane --help` prints is missing from the manual
 # page's OPTIONS or ENVIRONMENT section.
 # Usage: check-manual.sh PROGRAM MANUAL-SOURCE

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/CommandLine.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +32,7 @@ TEST(CommandLine, HelpAndVersionEndTheProgram) {
     EXPECT_EQ(Parse({"-h"}).action, Action::Help);
     EXPECT_EQ(Parse({"--simulate", "--version"}).action, Action::Version);
     EXPECT_EQ(CommandLine::Version().rfind("Torvane ", 0), 0u);
+    EXPECT_NE(CommandLine::Version().find("\nLicense GPL-3.0-or-later"), std::string::npos);
     EXPECT_NE(CommandLine::Help().find(CommandLine::Usage()), std::string::npos);
     // The first option that ends the program decides.
     EXPECT_EQ(Parse({"--bogus", "--help"}).action, Action::Error);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The host's file store and its in-memory double, held to the same behaviour.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
