@@ -67,11 +67,19 @@ TEST_F(PowerSupplyFolder, TwoBatteriesAreWeightedByEnergy) {
 
 // Health comes from the first pair whose last full charge and design capacity are both known.
 TEST_F(PowerSupplyFolder, HealthFiguresFromOnePair) {
-    Battery("BAT0", {{"energy_now", "10"}, {"energy_full", "20"}, {"energy_full_design", "25"},
-                     {"charge_full", "7"}, {"charge_full_design", "9"}, {"cycle_count", "31"}});
-    Battery("BAT1", {{"energy_now", "10"}, {"energy_full", "20"}, {"charge_full", "7"},
+    Battery("BAT0", {{"energy_now", "10"},
+                     {"energy_full", "20"},
+                     {"energy_full_design", "25"},
+                     {"charge_full", "7"},
+                     {"charge_full_design", "9"},
+                     {"cycle_count", "31"}});
+    Battery("BAT1", {{"energy_now", "10"},
+                     {"energy_full", "20"},
+                     {"charge_full", "7"},
                      {"charge_full_design", "9"}});
-    Battery("BAT2", {{"energy_now", "10"}, {"energy_full", "20"}, {"energy_full_design", "0"},
+    Battery("BAT2", {{"energy_now", "10"},
+                     {"energy_full", "20"},
+                     {"energy_full_design", "0"},
                      {"cycle_count", "none"}});
     const auto batteries = Read().batteries;
     ASSERT_EQ(batteries.size(), 3u);
