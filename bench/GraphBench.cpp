@@ -65,9 +65,6 @@ public:
     void DrawText(const std::string& text, const torvane::GraphRect&, std::uint32_t) override {
         ops += static_cast<long>(text.size());
     }
-    std::int32_t TextWidth(const std::string& text) override {
-        return static_cast<std::int32_t>(5 * text.size());
-    }
     void EndComposition(std::int32_t, std::int32_t) override { ++ops; }
     long ops = 0;
 };

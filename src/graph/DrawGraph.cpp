@@ -6,9 +6,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "graph/DrawSeries.h"
 #include "graph/GraphGeometry.h"
@@ -27,8 +25,6 @@ constexpr std::int32_t kLabelHeight = -10;  // a character height of 10 pixels
 // scale cannot stall the window. Long before this the column step is 0 and every further
 // column lands on the same spot at the plot's left edge.
 constexpr std::int32_t kMaxColumns = 4 * 1000 + 1;
-
-constexpr std::int32_t kMinHourLabelWidth = 10;
 
 // The labels' texts, printf-style as the system writes them.
 [[gnu::format(printf, 1, 2)]] std::string Format(const char* format, ...) {
@@ -80,65 +76,6 @@ std::int32_t ColumnX(const GraphInput& in, const GraphGeometry& g, std::int32_t 
     return intmath::Saturate(intmath::Wide{in.left} + 1 + intmath::Wide{j} * g.columnStep);
 }
 
-// An hour label starts 5 pixels left of its line and is as wide as its text, at least 10
-// pixels: labels of many hours (10h and on) need more room than that. One that would run
-// past the window's right edge ends there instead.
-GraphRect HourLabelRect(GraphCanvas& canvas, std::int32_t x, std::int32_t top, std::int32_t bottom,
-                        std::int32_t hour) {
-    const std::int32_t width = std::max(canvas.TextWidth(Format("%dh", hour)), kMinHourLabelWidth);
-    std::int32_t left = intmath::Sub(x, 5);
-    if (intmath::Add(left, width) > kWindowWidth) {
-        left = intmath::Sub(kWindowWidth, width);
-    }
-    return {left, top, intmath::Add(left, width), bottom};
-}
-
-// The steps between labelled hours, in turn: 1, 2, 5, 10, 20, 50, 100, ...
-std::int64_t NextLabelStep(std::int64_t step) {
-    std::int64_t decade = 1;
-    while (decade * 10 <= step) {
-        decade *= 10;
-    }
-    return step / decade == 2 ? step * 5 / 2 : step * 2;
-}
-
-// Which hours are labelled: every one when their labels stand clear of each other, else
-// every 2nd, 5th, 10th, 20th, 50th, ... hour, the smallest of these steps at which each
-// label starts at or after the end of the one before. Hour 0 is always labelled. Returns the label
-// of every hour from 0 to `lastHour`, empty where there is none.
-std::vector<std::optional<GraphRect>> LayOutHourLabels(GraphCanvas& canvas, const GraphInput& in,
-                                                       const GraphGeometry& g,
-                                                       std::int32_t lastHour, std::int32_t top,
-                                                       std::int32_t bottom) {
-    if (lastHour < 0) {
-        return {};
-    }
-    // With no room between the hour lines, no label but the first can stand clear.
-    const std::int32_t measured = g.columnStep > 0 ? lastHour : 0;
-    std::vector<GraphRect> rects;
-    rects.reserve(static_cast<std::size_t>(measured) + 1);
-    for (std::int32_t h = 0; h <= measured; ++h) {
-        rects.push_back(HourLabelRect(canvas, ColumnX(in, g, 4 * h), top, bottom, h));
-    }
-    const auto count = static_cast<std::int64_t>(rects.size());
-    std::int64_t step = 1;
-    for (; step < count; step = NextLabelStep(step)) {
-        bool clear = true;
-        for (std::int64_t h = step; h < count && clear; h += step) {
-            const GraphRect& label = rects[static_cast<std::size_t>(h)];
-            clear = label.left >= rects[static_cast<std::size_t>(h - step)].right;
-        }
-        if (clear) {
-            break;
-        }
-    }
-    std::vector<std::optional<GraphRect>> labels(rects.size());
-    for (std::int64_t h = 0; h < count; h += step) {
-        labels[static_cast<std::size_t>(h)] = rects[static_cast<std::size_t>(h)];
-    }
-    return labels;
-}
-
 void DrawTimeScale(GraphCanvas& canvas, const GraphInput& in, const GraphGeometry& g,
                    const GraphPen& gridPen, const GraphPen& detailPen) {
     using intmath::Add;
@@ -146,8 +83,6 @@ void DrawTimeScale(GraphCanvas& canvas, const GraphInput& in, const GraphGeometr
     const std::int32_t lastColumn = std::min(intmath::Mul(4, hours), kMaxColumns - 1);
     const std::int32_t labelTop = Add(in.bottom, 2);
     const std::int32_t labelBottom = Add(in.bottom, 12);
-
-    const auto hourLabels = LayOutHourLabels(canvas, in, g, lastColumn / 4, labelTop, labelBottom);
 
     for (std::int32_t j = 0; j <= lastColumn; ++j) {
         const std::int32_t x = ColumnX(in, g, j);
@@ -157,10 +92,11 @@ void DrawTimeScale(GraphCanvas& canvas, const GraphInput& in, const GraphGeometr
                 canvas.MoveTo(x, Add(in.top, 1));
                 canvas.LineTo(x, in.bottom);
             }
-            const auto hour = static_cast<std::size_t>(j / 4);
-            if (hour < hourLabels.size() && hourLabels[hour]) {
-                canvas.DrawText(Format("%dh", j / 4), *hourLabels[hour], kTextLeftCentred);
-            }
+            // Every hour is labelled, whatever the grid flags, in 10 pixels around its line:
+            // a two-digit label loses its right part, and labels of close lines overlap.
+            canvas.DrawText(Format("%dh", j / 4),
+                            {intmath::Sub(x, 5), labelTop, Add(x, 5), labelBottom},
+                            kTextLeftCentred);
         } else if (hours < 6 && in.showDetailedGrid && in.showVGrid) {
             canvas.SelectPen(detailPen);
             canvas.MoveTo(x, Add(in.top, 1));

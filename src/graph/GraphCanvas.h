@@ -65,8 +65,6 @@ public:
     virtual void SelectFont(std::int32_t height, std::int32_t weight) = 0;
     virtual void SetTextColor(COLORREF colour) = 0;
     virtual void DrawText(const std::string& text, const GraphRect& rect, std::uint32_t format) = 0;
-    // The width in pixels that the text takes as one line in the current font.
-    virtual std::int32_t TextWidth(const std::string& text) = 0;
     // Selects the surface's previous pen and font again and copies the bitmap's top-left
     // copyWidth x copyHeight pixels to the window in one block.
     virtual void EndComposition(std::int32_t copyWidth, std::int32_t copyHeight) = 0;

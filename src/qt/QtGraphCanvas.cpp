@@ -111,10 +111,6 @@ void QtGraphCanvas::SetTextColor(COLORREF colour) {
     m_textColour = ToRgb(colour);
 }
 
-std::int32_t QtGraphCanvas::TextWidth(const std::string& text) {
-    return m_font.AtPixelSize(m_state.fontPixels).Width(QString::fromStdString(text));
-}
-
 void QtGraphCanvas::DrawText(const std::string& text, const GraphRect& rect, std::uint32_t format) {
     // In 64 bits: a rectangle may span the whole 32-bit range. Nothing outside the surface
     // can show, so a rectangle that misses it draws nothing, and positions far off it are

@@ -43,7 +43,6 @@ public:
     void SelectFont(std::int32_t height, std::int32_t weight) override;
     void SetTextColor(COLORREF colour) override;
     void DrawText(const std::string& text, const GraphRect& rect, std::uint32_t format) override;
-    std::int32_t TextWidth(const std::string& text) override;
     void EndComposition(std::int32_t copyWidth, std::int32_t copyHeight) override;
 
     static QRgb ToRgb(COLORREF colour);

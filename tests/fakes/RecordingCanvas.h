@@ -84,10 +84,6 @@ public:
         op.colour = m_textColour;
         texts.push_back({text, rect, format, m_textColour});
     }
-    // Every character is 5 pixels wide, so "0h" fills a 10-pixel label and "10h" needs 15.
-    std::int32_t TextWidth(const std::string& text) override {
-        return static_cast<std::int32_t>(5 * text.size());
-    }
     void EndComposition(std::int32_t copyWidth, std::int32_t copyHeight) override {
         Op& op = Push(Kind::End);
         op.rect = {0, 0, copyWidth, copyHeight};

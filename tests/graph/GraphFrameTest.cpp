@@ -162,8 +162,6 @@ struct ColumnCase {
     std::vector<int> hourX;
     std::vector<int> quarterX;
     std::vector<std::string> quarterLabels;  // per hour, in order
-    int labelStep = 1;                       // every hour is labelled, or every 2nd, 5th, ...
-    GraphRect lastLabel{};                   // where the last hour label stands
 };
 
 class GraphColumns : public ::testing::TestWithParam<ColumnCase> {};
@@ -206,20 +204,16 @@ TEST_P(GraphColumns, HourAndQuarterColumnsMatchTheTable) {
             quarterLabels.push_back(t.text);
         }
     }
+    // Every hour is labelled in the 10 pixels around its line, however close the lines stand.
     std::vector<std::string> expectedLabels;
-    for (int h = 0; h <= want.hours; h += want.labelStep) {
+    std::vector<GraphRect> expectedRects;
+    for (int h = 0; h <= want.hours; ++h) {
+        const int x = want.hourX[static_cast<std::size_t>(h)];
         expectedLabels.push_back(std::to_string(h) + "h");
+        expectedRects.push_back({x - 5, 230, x + 5, 240});
     }
     EXPECT_EQ(hourLabels, expectedLabels);
-    ASSERT_EQ(hourRects.size(), expectedLabels.size());
-    // One-digit labels fill the 10 pixels from 5 left of their line; with the test canvas's
-    // 5-pixel characters, two-digit ones take 15.
-    for (std::size_t i = 0; i + 1 < hourRects.size(); ++i) {
-        const int x = want.hourX[i * static_cast<std::size_t>(want.labelStep)];
-        const int width = hourLabels[i].size() == 2 ? 10 : 15;
-        EXPECT_EQ(hourRects[i], (GraphRect{x - 5, 230, x - 5 + width, 240})) << hourLabels[i];
-    }
-    EXPECT_EQ(hourRects.back(), want.lastLabel) << hourLabels.back();
+    EXPECT_EQ(hourRects, expectedRects);
     EXPECT_EQ(quarterLabels, want.quarterLabels);
 }
 
@@ -254,40 +248,29 @@ std::string ColumnCaseName(const ::testing::TestParamInfo<ColumnCase>& c) {
     return "H" + std::to_string(c.param.hours);
 }
 
-// Where labels of neighbouring hours would run into each other (from 20 hours on), only every
-// 2nd, 5th, ... hour is labelled; a label that would pass the window's right edge (240) ends
-// there.
 INSTANTIATE_TEST_SUITE_P(
     TimeScales, GraphColumns,
     ::testing::Values(
-        ColumnCase{1, {31, 235}, {82, 133, 184}, {"15m", "30m", "45m"}, 1, {230, 230, 240, 240}},
-        ColumnCase{2,
-                   {31, 131, 231},
-                   {56, 81, 106, 156, 181, 206},
-                   Repeat({"15m", "30m", "45m"}, 2),
-                   1,
-                   {226, 230, 236, 240}},
-        ColumnCase{3,
-                   {31, 99, 167, 235},
-                   Quarters(17, 3),
-                   Repeat({"15", "30", "45"}, 3),
-                   1,
-                   {230, 230, 240, 240}},
-        ColumnCase{4, Every(31, 48, 5), Quarters(12, 4), {}, 1, {218, 230, 228, 240}},
-        ColumnCase{5, Every(31, 40, 6), Quarters(10, 5), {}, 1, {226, 230, 236, 240}},
-        ColumnCase{7, {31, 59, 87, 115, 143, 171, 199, 227}, {}, {}, 1, {222, 230, 232, 240}},
-        ColumnCase{10, Every(31, 20, 11), {}, {}, 1, {225, 230, 240, 240}},
-        ColumnCase{20, Every(31, 8, 21), {}, {}, 2, {186, 230, 201, 240}},
-        ColumnCase{50, Every(31, 4, 51), {}, {}, 5, {225, 230, 240, 240}}),
+        ColumnCase{1, {31, 235}, {82, 133, 184}, {"15m", "30m", "45m"}},
+        ColumnCase{
+            2, {31, 131, 231}, {56, 81, 106, 156, 181, 206}, Repeat({"15m", "30m", "45m"}, 2)},
+        ColumnCase{3, {31, 99, 167, 235}, Quarters(17, 3), Repeat({"15", "30", "45"}, 3)},
+        ColumnCase{4, Every(31, 48, 5), Quarters(12, 4), {}},
+        ColumnCase{5, Every(31, 40, 6), Quarters(10, 5), {}},
+        ColumnCase{7, {31, 59, 87, 115, 143, 171, 199, 227}, {}, {}},
+        ColumnCase{10, Every(31, 20, 11), {}, {}}, ColumnCase{20, Every(31, 8, 21), {}, {}},
+        ColumnCase{50, Every(31, 4, 51), {}, {}}),
     ColumnCaseName);
 
 TEST(GraphColumnsEdge, AbsurdScalesStayBounded) {
     // A negative scale draws no column; an enormous one cannot stall the draw.
     EXPECT_TRUE(TextsFormatted(Draw(Input(-3)), 0x24).empty());
-    // Its 1001 hour lines all stand at the plot's left edge, where only "0h" has room.
+    // Its 1001 hour lines and labels all stand at the plot's left edge.
     const auto huge = Draw(Input(2000000000));
     EXPECT_EQ(Vertical(huge.SegmentsIn(kGrid)).size(), 1001u);
-    EXPECT_EQ(TextsFormatted(huge, 0x24), (std::vector<std::string>{"0h"}));
+    const auto hugeLabels = TextsFormatted(huge, 0x24);
+    ASSERT_EQ(hugeLabels.size(), 1001u);
+    EXPECT_EQ(hugeLabels.back(), "1000h");
     EXPECT_EQ(huge.ops.back().kind, RecordingCanvas::Kind::End);
     // 0 is never stored, but reads like an absent setting instead of dividing by zero.
     EXPECT_EQ(TextsFormatted(Draw(Input(0)), 0x24).size(), 8u);
