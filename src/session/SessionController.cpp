@@ -288,12 +288,11 @@ void SessionController::OnSessionTick() {
 
     const std::int32_t t = m_nSessionSeconds / 60;
     if (m_log.IsFull() || (m_log.count > 0 && p == m_nLastPercent)) {
-        // Nothing is recorded, but the status line goes on once a minute. A full log has no
-        // room for the reading, so its estimate runs from the current minute.
+        // Nothing is recorded, but the status line goes on once a minute. Its rate comes from
+        // the last recorded sample, also when a full log had no room for the reading.
         if (t != m_nLastStatusMinute) {
             m_nLastStatusMinute = t;
-            const std::int32_t tLast =
-                m_log.IsFull() ? t : m_log.minutes[static_cast<std::size_t>(m_log.count - 1)];
+            const std::int32_t tLast = m_log.minutes[static_cast<std::size_t>(m_log.count - 1)];
             m_strStatus = RunningStatus(p, t, tLast);
             m_services.window.RedrawNow();
         }

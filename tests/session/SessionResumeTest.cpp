@@ -283,10 +283,10 @@ TEST_F(FullLog, AThousandSamplesKeepTheSessionRunningWithoutRecording) {
     EXPECT_EQ(dlg->Session().Log().count, 1000);
     EXPECT_TRUE(dlg->Session().SessionRunning());
     EXPECT_EQ(files.writes, writes);
-    Seconds(60);  // the status line still runs, once a minute, from the current reading
+    Seconds(60);  // the status line still runs, once a minute, at the last sample's rate
     EXPECT_EQ(dlg->Session().Status(),
-              "Running, Battery: 57%, Run time: 16:40h, Estimated battery life: 555:33h, "
-              "316:40h left, log full");
+              "Running, Battery: 57%, Run time: 16:40h, Estimated battery life: 555:00h, "
+              "316:20h left, log full");
     const int direct = window.directRedraws;
     Seconds(30);
     EXPECT_EQ(window.directRedraws, direct);
