@@ -192,7 +192,7 @@ void SessionController::OnMonitorTick() {
     if (!m_bAutoStartMode) {
         return;
     }
-    const bool onAc = m_services.power.Read().onAc;
+    const bool onAc = ReadPower().onAc;
     if (!onAc && m_nSessionTimer == 0 && !m_bPowerOffSent) {
         SetSessionOrigin();
         m_nSessionTimer = m_services.timers.SetTimer(IDT_SESSION, kSessionPeriodMs);
@@ -207,11 +207,7 @@ void SessionController::OnMonitorTick() {
         }
         m_nLoadTarget = kLoadTargetNone;
     }
-    if (!onAc) {
-        return;
-    }
-    m_bPowerOffSent = false;
-    if (m_nSessionTimer != 0) {
+    if (onAc && m_nSessionTimer != 0) {
         StopSession();
         m_services.window.FullRedraw();
     }
@@ -221,7 +217,7 @@ void SessionController::OnCountdownTick() {
     if (m_bAutoStartMode) {
         return;
     }
-    if (!m_services.power.Read().onAc) {
+    if (!ReadPower().onAc) {
         m_nSessionTimer = m_services.timers.SetTimer(IDT_SESSION, kSessionPeriodMs);
         m_btnGo.SetWindowText("Stop");
         m_btnGo.EnableWindow(true);
@@ -254,10 +250,19 @@ void SessionController::PowerOffDevice() {
     StopSession();
     m_services.window.FullRedraw();
     // Should the machine stay up (the command failed, or is slow), the session it ended is
-    // kept: the monitor starts no other one that would empty the log and its file.
-    m_bPowerOffSent = true;
+    // kept: in auto-start mode the monitor would at once start another one on battery, which
+    // would empty the log and its file and power off again.
+    m_bPowerOffSent = m_bAutoStartMode;
     m_services.powerOffKey.KeyEvent(VK_OFF, 0);
     m_services.powerOffKey.KeyEvent(VK_OFF, KEYEVENTF_KEYUP);
+}
+
+PowerReading SessionController::ReadPower() {
+    PowerReading reading = m_services.power.Read();
+    if (reading.onAc) {
+        m_bPowerOffSent = false;  // the mains were seen: auto-start may start sessions again
+    }
+    return reading;
 }
 
 std::string SessionController::RunningStatus(std::int32_t p, std::int32_t tNow,
@@ -266,7 +271,7 @@ std::string SessionController::RunningStatus(std::int32_t p, std::int32_t tNow,
 }
 
 void SessionController::OnSessionTick() {
-    const PowerReading power = m_services.power.Read();
+    const PowerReading power = ReadPower();
     // In auto-start mode the monitor stops the session when the mains return.
     if (!m_bAutoStartMode && power.onAc) {
         StopSession();

@@ -11,6 +11,7 @@
 
 #include "logdata/BatteryEstimate.h"
 #include "logdata/BatteryLog.h"
+#include "platform/IPowerStatus.h"
 #include "platform/WinTypes.h"
 #include "session/CGoButton.h"
 #include "session/MainServices.h"
@@ -83,6 +84,8 @@ private:
     void OnCountdownTick();
     void OnSessionTick();
     void PowerOffDevice();
+    // One look at the power status; a reading of A/C power lifts the power-off latch.
+    PowerReading ReadPower();
     // A starting session's time origin: a fresh session starts at 0 with an empty log, a
     // resumed one where the live log ended, so its minutes continue the loaded ones.
     void SetSessionOrigin();
@@ -123,8 +126,9 @@ private:
 
     // Where m_nSessionSeconds is read from at each session tick.
     SessionClock m_sessionClock;
-    // The automatic power-off was sent: no session starts by itself until A/C power is seen,
-    // so a machine that stays up keeps the finished session and its auto-save file.
+    // The automatic power-off was sent in auto-start mode: no session starts by itself until
+    // A/C power is seen, so a machine that stays up keeps the finished session and its
+    // auto-save file.
     bool m_bPowerOffSent = false;
     bool m_bAutoSaveFailing = false;      // the last auto-save of this session failed
     bool m_bAutoSaveFailureTold = false;  // its message waits to be shown or is open

@@ -352,6 +352,28 @@ TEST_F(AutoStart, AfterThePowerOffNoSessionStartsUntilTheMainsAreSeen) {
     EXPECT_EQ(dlg->Session().Log().percent[0], 90);
 }
 
+// Only a power-off in auto-start mode holds the monitor back: one in manual mode leaves it free
+// for when the mode is switched on, though no reading of the mains came in between.
+TEST_F(AutoStart, AManualPowerOffDoesNotHoldBackALaterAutoStart) {
+    PutSetting("AutoPowerOff", 1);
+    PutSetting("AutoPowerOffAt", 10);
+    Start();
+    StartSessionOnBattery(11);
+    Seconds(1);
+    power.percent = 10;
+    Seconds(1);  // powered off; the machine stays up
+    ASSERT_EQ(powerOffKey.events.size(), 2u);
+    ASSERT_FALSE(dlg->Session().SessionRunning());
+    power.onAc = true;  // a minute on the mains, which nothing reads in manual mode
+    Seconds(60);
+    power.onAc = false;
+    power.percent = 40;
+    PutSetting("AutoStartSessions", 0);
+    dlg->OnOptionsClosed();
+    Seconds(5);
+    EXPECT_TRUE(dlg->Session().SessionRunning());
+}
+
 TEST_F(AutoStart, MonitorTakesOverAPendingCountdownWithoutOverridingTwice) {
     Start();
     dlg->OnGoStop();  // manual countdown on the mains
