@@ -190,11 +190,16 @@ void OptionsPageWidget::paintEvent(QPaintEvent* /*event*/) {
 
 bool OptionsPageWidget::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut && m_bInitialised) {
-        // A context menu over the field is no leaving of it.
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        // A context menu over the field is no leaving of it, and neither is another window
+        // coming to the front, such as the box that a check opens.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+            !m_bDisabling) {
             for (const auto& [id, widget] : m_controls) {
                 if (widget == watched) {
+                    m_bInFocusOut = true;
                     m_pBehaviour->OnKillFocus(id);
+                    m_bInFocusOut = false;
                     break;
                 }
             }
@@ -227,7 +232,10 @@ void OptionsPageWidget::SetText(int id, const std::string& text) {
 
 void OptionsPageWidget::EnableControl(int id, bool enable) {
     if (QWidget* widget = Control(id)) {
+        // A control the page disables passes the focus on, but the user did not leave it.
+        m_bDisabling = !enable;
         widget->setEnabled(enable);
+        m_bDisabling = false;
     }
 }
 
@@ -236,9 +244,18 @@ void OptionsPageWidget::FocusControl(int id) {
     if (widget == nullptr) {
         return;
     }
-    widget->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->selectAll();
+    const auto focus = [widget] {
+        widget->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            edit->selectAll();
+        }
+    };
+    if (m_bInFocusOut) {
+        // The focus is still on its way to the control the user chose: it comes back once it
+        // has arrived there, so the control that was left is not left a second time.
+        QMetaObject::invokeMethod(widget, focus, Qt::QueuedConnection);
+    } else {
+        focus();
     }
 }
 

@@ -64,6 +64,8 @@ private:
     std::unique_ptr<COptionsPage> m_pBehaviour;
     std::map<int, QWidget*> m_controls;
     bool m_bInitialised = false;
+    bool m_bInFocusOut = false;  // a control's leaving is being handled
+    bool m_bDisabling = false;   // a control is being disabled
 };
 
 }  // namespace torvane

@@ -139,6 +139,34 @@ TEST_F(OptionsSheet, GeneralPageThroughItsControls) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+// A non-number is told when the field is left and when "Auto power off at" is clicked, and
+// the focus goes back to the field each time.
+TEST_F(OptionsSheet, GeneralPageTellsANonNumberAsSoonAsTheFieldIsTaken) {
+    Put("AutoPowerOff", 1);
+    Open();
+    OptionsPageWidget* page = sheet->Page(kGeneral);
+    auto* percent = Get<QLineEdit>(page, IDC_POWER_OFF_AT);
+    percent->setFocus();
+    percent->selectAll();
+    QTest::keyClicks(percent, "abc");
+    QTest::keyClick(percent, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Please enter an integer."});
+    EXPECT_EQ(QApplication::focusWidget(), percent);
+    EXPECT_EQ(percent->text(), "abc");
+
+    percent->setText("5");
+    page->Control(IDC_AUTO_START)->setFocus();
+    QApplication::processEvents();
+    percent->setText("x1");  // a field without the focus, taken by the click alone
+    messages.shown.clear();
+    Click(page, IDC_AUTO_POWER_OFF);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Please enter an integer."});
+    EXPECT_EQ(percent->text(), "x1");
+    EXPECT_FALSE(percent->isEnabled());  // the box was unchecked all the same
+    EXPECT_FALSE(Has("AutoPowerOffAt"));
+}
+
 TEST_F(OptionsSheet, UpDownStepsItsFieldAndWrapsAround) {
     Put("AutoPowerOff", 1);
     Put("AutoPowerOffAt", 98);

@@ -3,8 +3,6 @@
 
 #include "options/logic/CDlgGeneralCfg.h"
 
-#include <string>
-
 #include "options/logic/OptionsControlIds.h"
 #include "settings/SettingsTable.h"
 
@@ -37,37 +35,24 @@ void CDlgGeneralCfg::OnClicked(int id) {
     if (id != IDC_AUTO_POWER_OFF) {
         return;
     }
-    m_bAutoPowerOff = Controls().IsChecked(IDC_AUTO_POWER_OFF);
-    const auto typed = ParseDialogInt(Controls().GetText(IDC_POWER_OFF_AT));
-    if (typed) {
-        m_nAutoPowerOffAt = *typed;
-    } else if (!m_bAutoPowerOff) {
-        // A field about to be disabled must not keep an entry the user can no longer correct
-        // but Apply would refuse: it gets back the last good number.
-        Controls().SetText(IDC_POWER_OFF_AT, std::to_string(m_nAutoPowerOffAt));
-    }
+    // A non-number in the field is told here, with the focus back in the field, and the box's
+    // new state is taken all the same.
+    UpdateData(true);
     Controls().EnableControl(IDC_POWER_OFF_AT, m_bAutoPowerOff);
 }
 
 void CDlgGeneralCfg::OnKillFocus(int id) {
-    if (id != IDC_POWER_OFF_AT) {
+    if (id != IDC_POWER_OFF_AT || !UpdateData(true)) {
         return;
     }
-    // A non-number is left as typed (Apply will say what is wrong); nagging on every focus
-    // change would keep the user from leaving the field at all.
-    const auto typed = ParseDialogInt(Controls().GetText(IDC_POWER_OFF_AT));
-    if (!typed) {
-        return;
-    }
-    m_nAutoPowerOffAt = *typed;
     constexpr SettingLimits limits = Limits(Setting::AutoPowerOffAt);
     if (m_nAutoPowerOffAt > limits.highest) {
         m_nAutoPowerOffAt = limits.highest;
-        Controls().SetText(IDC_POWER_OFF_AT, std::to_string(m_nAutoPowerOffAt));
+        UpdateData(false);
     }
     if (m_nAutoPowerOffAt < limits.lowest) {
         m_nAutoPowerOffAt = limits.lowest;
-        Controls().SetText(IDC_POWER_OFF_AT, std::to_string(m_nAutoPowerOffAt));
+        UpdateData(false);
     }
 }
 

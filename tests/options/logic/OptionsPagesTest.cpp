@@ -93,11 +93,12 @@ TEST_F(OptionsPages, GeneralPercentageIsClampedWhenTheFieldLosesTheFocus) {
         // A value in range is left exactly as typed.
         EXPECT_EQ(controls.textWrites.empty(), std::string(c.typed) == c.shown) << c.typed;
     }
-    // Leaving a field that holds no number says nothing yet and changes nothing.
+    // Leaving a field that holds no number says so at once and sends the focus back to it.
     controls.SetText(IDC_POWER_OFF_AT, "abc");
     page.OnKillFocus(IDC_POWER_OFF_AT);
     EXPECT_EQ(controls.GetText(IDC_POWER_OFF_AT), "abc");
-    EXPECT_TRUE(controls.messages.empty());
+    EXPECT_EQ(controls.messages, std::vector<std::string>{"Please enter an integer."});
+    EXPECT_EQ(controls.focused, std::vector<int>{IDC_POWER_OFF_AT});
     // The clamped value is what Apply stores.
     controls.SetText(IDC_POWER_OFF_AT, "250");
     page.OnKillFocus(IDC_POWER_OFF_AT);
@@ -123,21 +124,28 @@ TEST_F(OptionsPages, GeneralApplyWritesBackADisabledPercentageUnchangedInItsOrde
     EXPECT_EQ(shortcut.creates + shortcut.deletes, 0);
 }
 
-TEST_F(OptionsPages, GeneralAutoPowerOffBoxEnablesTheFieldAndNeverLeavesABadEntryDisabled) {
+TEST_F(OptionsPages, GeneralAutoPowerOffBoxTakesTheFieldAndEnablesIt) {
     Put("AutoPowerOffAt", 20);
     CDlgGeneralCfg page(store, shortcut, controls);
     page.OnInitDialog();
+    for (const bool checked : {true, false}) {
+        controls.SetText(IDC_POWER_OFF_AT, "x1");
+        controls.messages.clear();
+        controls.focused.clear();
+        controls.SetChecked(IDC_AUTO_POWER_OFF, checked);
+        page.OnClicked(IDC_AUTO_POWER_OFF);
+        // The entry is refused as typed, with the focus back in the field.
+        EXPECT_EQ(controls.messages, std::vector<std::string>{"Please enter an integer."});
+        EXPECT_EQ(controls.focused, std::vector<int>{IDC_POWER_OFF_AT});
+        EXPECT_EQ(controls.GetText(IDC_POWER_OFF_AT), "x1");
+        EXPECT_EQ(controls.IsEnabled(IDC_POWER_OFF_AT), checked);
+    }
+    controls.SetText(IDC_POWER_OFF_AT, "35");
     controls.SetChecked(IDC_AUTO_POWER_OFF, true);
     page.OnClicked(IDC_AUTO_POWER_OFF);
     EXPECT_TRUE(controls.IsEnabled(IDC_POWER_OFF_AT));
-
-    controls.SetText(IDC_POWER_OFF_AT, "3x");
-    controls.SetChecked(IDC_AUTO_POWER_OFF, false);
-    page.OnClicked(IDC_AUTO_POWER_OFF);
-    EXPECT_FALSE(controls.IsEnabled(IDC_POWER_OFF_AT));
-    EXPECT_EQ(controls.GetText(IDC_POWER_OFF_AT), "20");
     ASSERT_TRUE(page.OnApply());
-    EXPECT_EQ(Get("AutoPowerOffAt"), 20u);
+    EXPECT_EQ(Get("AutoPowerOffAt"), 35u);
 
     // Other boxes do nothing until Apply.
     controls.SetChecked(IDC_IGNORE_POWER_OFF, true);
