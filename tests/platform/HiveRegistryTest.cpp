@@ -115,19 +115,6 @@ TEST_F(HiveRegistryFile, AFileThatCannotBeReadIsNeverReplaced) {
     EXPECT_NE(warnings[1].find("not saved"), std::string::npos);
 }
 
-TEST_F(HiveRegistryFile, ALinkInTheLockFilesPlaceIsNeverFollowedAndToldOnce) {
-    std::filesystem::create_directories(dir / "config/torvane");
-    std::filesystem::create_symlink(dir / "planted", path + ".lock");
-    std::vector<std::string> warnings;
-    HiveRegistry reg(path, [&](const std::string& m) { warnings.push_back(m); });
-    EXPECT_TRUE(reg.SetValue(kKey, "InitData", DwordValue(3)));
-    EXPECT_TRUE(reg.SetValue(kKey, "InitData", DwordValue(2)));
-    EXPECT_EQ(ReadDword(reg, "InitData"), 2u);
-    EXPECT_FALSE(std::filesystem::exists(dir / "planted"));
-    ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_NE(warnings[0].find("symbolic link"), std::string::npos);
-}
-
 TEST_F(HiveRegistryFile, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
     HiveRegistry reg(path);
     ASSERT_TRUE(reg.SetValue(kKey, "InitData", DwordValue(3)));
