@@ -3,12 +3,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is needed, builds everything and runs every test: the normal build with its
 # tests and benchmarks, the install and package checks, clang-tidy over the sources, the same
-# tests under the address and undefined-behaviour sanitizers, the formatting check and the
-# licence check.
+# tests under the address and undefined-behaviour sanitizers, every fuzz target for 30 s, the
+# formatting check and the licence check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh build test
+bash scripts/install-deps.sh build test fuzz
 
 # Everything a test uses was installed above, so a test that cannot find its real component
 # (such as dbus-daemon) fails here instead of skipping. A plain ctest run still skips.
@@ -29,6 +29,9 @@ echo "== Build and test under sanitizers"
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+
+echo "== Fuzzing"
+bash scripts/run-fuzz.sh 30
 
 echo "== Formatting"
 bash scripts/check-format.sh

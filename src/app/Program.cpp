@@ -11,15 +11,19 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "app/CMonitorApp.h"
 #include "app/MainWindow.h"
 #include "app/QuitSignals.h"
 #include "app/RenderCommand.h"
+#include "logfile/LogFileCommands.h"
 #include "options/CDlgOptions.h"
 #include "platform/ApplicationId.h"
+#include "platform/AtomicFile.h"
 #include "platform/CanonicalPath.h"
 #include "platform/DevicePaths.h"
 #include "platform/DisplayCheck.h"
@@ -27,9 +31,11 @@
 #include "platform/HostFileStore.h"
 #include "platform/InstanceLock.h"
 #include "platform/LogindSuspendInhibitor.h"
+#include "platform/ReadOnlyRegistry.h"
 #include "platform/SimulatedBattery.h"
 #include "platform/SuspendTimeoutJournalFile.h"
 #include "platform/SysfsPowerStatus.h"
+#include "platform/TemporarySweep.h"
 #include "platform/XdgAutostartFolder.h"
 #include "qt/QtLoginManager.h"
 #include "qt/QtMessageBox.h"
@@ -37,6 +43,8 @@
 #include "qt/QtTimers.h"
 #include "qt/RunningCopyChannel.h"
 #include "session/CDlgMain.h"
+#include "settings/CSettingsStore.h"
+#include "settings/SettingsTable.h"
 #include "settings/StartupShortcut.h"
 
 namespace torvane {
@@ -62,6 +70,27 @@ DisplayChoice ProbeDisplay() {
     probe.localXServer = LocalXServerListens;
     probe.waylandSupport = QtHasWaylandSupport;
     return ChooseDisplay(probe);
+}
+
+// What writes killed in an earlier run left in the folders this one writes: the auto-save
+// folder, the settings file's folder and the state folder. Only the copy that holds the lock
+// sweeps, before it writes anything itself.
+void SweepLeftovers(const Environment& env, const DevicePaths& paths, IRegistry& registry,
+                    const std::string& canonicalHive) {
+    ReadOnlyRegistry settings(registry);
+    CSettingsStore store(settings);
+    const std::string autoSave =
+        paths.ToHostPath(AutoSaveFilePath(ReadText(store, Setting::SavePath)));
+    const std::set<std::string> folders{std::filesystem::path(autoSave).parent_path(),
+                                        std::filesystem::path(canonicalHive).parent_path(),
+                                        env.stateDir};
+    int removed = 0;
+    for (const std::string& folder : folders) {
+        removed += SweepTemporaries(folder, AtomicFile::IsTemporaryName);
+    }
+    if (const std::string report = SweepReport(removed); !report.empty()) {
+        Warn(report);
+    }
 }
 
 // A later start for the same settings file: the running copy comes to the front instead.
@@ -96,7 +125,7 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
     }
     if (claim == InstanceLock::Result::Failed) {
         Warn("cannot make sure that only one copy runs with " + env.registryPath + ": " +
-             instance.Path() + " cannot be locked");
+             instance.Problem());
     }
 
     DevicePaths paths(env.deviceRoot);
@@ -107,7 +136,10 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
     }
     HiveRegistry registry(env.registryPath, Warn);
     HostFileStore files(paths);
-    SuspendTimeoutJournalFile journal(SuspendTimeoutJournalFile::PathFor(env.stateDir, hive));
+    SuspendTimeoutJournalFile journal(SuspendTimeoutJournalFile::PathFor(env.stateDir, hive), Warn);
+    if (claim == InstanceLock::Result::Held) {
+        SweepLeftovers(env, paths, registry, hive);
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Torvane"));

@@ -8,11 +8,13 @@
 namespace torvane {
 namespace {
 
-void PutInt32(std::vector<std::uint8_t>& out, std::int32_t value) {
+// Stores `value` at `at` in the file's byte order, least significant byte first.
+std::uint8_t* PutInt32(std::uint8_t* at, std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
     for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<std::uint8_t>(bits >> shift));
+        *at++ = static_cast<std::uint8_t>(bits >> shift);
     }
+    return at;
 }
 
 std::int32_t GetInt32(std::span<const std::uint8_t> bytes, std::size_t offset) {
@@ -31,13 +33,14 @@ std::int32_t StoredSampleCount(const BatteryLog& log) {
 
 std::vector<std::uint8_t> EncodeLogFile(const BatteryLog& log) {
     const std::int32_t count = StoredSampleCount(log);
-    std::vector<std::uint8_t> out;
-    out.reserve(kLogFileHeaderBytes + kLogFileSampleBytes * static_cast<std::size_t>(count));
-    PutInt32(out, kLogFileVersion);
-    PutInt32(out, count);
+    // Sized once and filled in place: a full log is 8008 bytes, written at every sample.
+    std::vector<std::uint8_t> out(kLogFileHeaderBytes +
+                                  kLogFileSampleBytes * static_cast<std::size_t>(count));
+    std::uint8_t* at = PutInt32(out.data(), kLogFileVersion);
+    at = PutInt32(at, count);
     for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
-        PutInt32(out, log.minutes[i]);
-        PutInt32(out, log.percent[i]);
+        at = PutInt32(at, log.minutes[i]);
+        at = PutInt32(at, log.percent[i]);
     }
     return out;
 }

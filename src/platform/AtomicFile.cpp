@@ -78,24 +78,6 @@ std::string FinalTarget(const std::string& path) {
     return resolved;
 }
 
-// Opens a fresh file beside `target`, so a rename stays within one file system; -1 when none
-// can be made.
-int CreateTemporary(const std::string& folder, const std::string& target, std::string& temp) {
-    const std::string base = target.substr(target.find_last_of('/') + 1);
-    std::random_device random;
-    int raw = -1;
-    for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
-        temp = folder;
-        temp.append("/.").append(base).append(".tmp-");
-        temp.append(std::to_string(::getpid())).append("-").append(std::to_string(random()));
-        raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (raw < 0 && errno != EEXIST) {
-            break;
-        }
-    }
-    return raw;
-}
-
 void SyncFolder(const std::string& folder) {
     Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.Get() >= 0) {
@@ -104,6 +86,39 @@ void SyncFolder(const std::string& folder) {
 }
 
 }  // namespace
+
+int AtomicFile::CreateTemporary(const std::string& folder, const std::string& target,
+                                std::string& temp, mode_t mode) {
+    const std::string base = target.substr(target.find_last_of('/') + 1);
+    std::random_device random;
+    int raw = -1;
+    for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
+        temp = folder;
+        temp.append("/.").append(base).append(kTemporaryMark);
+        temp.append(std::to_string(::getpid())).append("-").append(std::to_string(random()));
+        // Always a new file: whatever already has the name, a link included, is left alone.
+        raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (raw < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    return raw;
+}
+
+bool AtomicFile::IsTemporaryName(std::string_view name) {
+    // "." base ".tmp-" pid "-" number, with a base of at least one character.
+    const auto digits = [](std::string_view text) {
+        return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    const auto mark = name.rfind(kTemporaryMark);
+    if (name.size() < 2 || name.front() != '.' || mark == std::string_view::npos || mark < 2) {
+        return false;
+    }
+    const std::string_view tail = name.substr(mark + kTemporaryMark.size());
+    const auto dash = tail.find('-');
+    return dash != std::string_view::npos && digits(tail.substr(0, dash)) &&
+           digits(tail.substr(dash + 1));
+}
 
 FileReadResult AtomicFile::Read(const std::string& hostPath, std::size_t maxBytes,
                                 std::vector<std::uint8_t>& out) {
@@ -148,7 +163,7 @@ FileWriteResult AtomicFile::Replace(const std::string& hostPath, const void* dat
 
     const std::string folder = FolderOf(target);
     std::string temp;
-    const int raw = CreateTemporary(folder, target, temp);
+    const int raw = CreateTemporary(folder, target, temp, 0666);
     if (raw < 0) {
         return FileWriteResult::CannotCreate;
     }
@@ -172,7 +187,7 @@ FileWriteResult AtomicFile::Replace(const std::string& hostPath, const void* dat
 FileWriteResult AtomicFile::WriteTemporary(const std::string& hostPath,
                                            const std::vector<std::uint8_t>& bytes,
                                            std::string& tempPath) {
-    const int raw = CreateTemporary(FolderOf(hostPath), hostPath, tempPath);
+    const int raw = CreateTemporary(FolderOf(hostPath), hostPath, tempPath, 0666);
     if (raw < 0) {
         return FileWriteResult::CannotCreate;
     }

@@ -3,9 +3,12 @@
 
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/IFileStore.h"
@@ -48,6 +51,18 @@ public:
     // never in place of an existing file (or folder or link) of that name, even one made a
     // moment before; then it is left as it was.
     static NewFileResult NameNew(const std::string& tempPath, const std::string& hostPath);
+
+    // Opens a new, empty file with `mode` in `folder` under a hidden name made from `target`'s
+    // name, for writing, and gives its path in `temp`; -1 when none can be made. It never opens
+    // an existing file or follows a link.
+    static int CreateTemporary(const std::string& folder, const std::string& target,
+                               std::string& temp, mode_t mode);
+    // Whether `name` (without its folder) is one CreateTemporary gives, so that a start can tell
+    // what an interrupted write left behind.
+    static bool IsTemporaryName(std::string_view name);
+
+private:
+    static constexpr std::string_view kTemporaryMark = ".tmp-";
 };
 
 }  // namespace torvane

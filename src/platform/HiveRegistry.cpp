@@ -18,12 +18,14 @@ namespace torvane {
 
 namespace {
 
-// Holds an exclusive advisory lock on a lock file for as long as it lives.
+// Holds an exclusive advisory lock on a lock file for as long as it lives. A link in the lock
+// file's place is not followed.
 class FileLock {
 public:
     explicit FileLock(const std::string& path)
-        : m_fd(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {
+        : m_fd(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666)) {
         if (m_fd < 0) {
+            m_bLink = errno == ELOOP;
             return;
         }
         int rc = 0;
@@ -43,9 +45,11 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
     bool Held() const { return m_fd >= 0; }
+    bool LinkInTheWay() const { return m_bLink; }
 
 private:
     int m_fd;
+    bool m_bLink = false;
 };
 
 }  // namespace
@@ -97,9 +101,18 @@ bool HiveRegistry::Modify(const std::function<bool(HiveDocument&)>& change) {
         std::error_code ec;
         std::filesystem::create_directories(path.parent_path(), ec);
     }
-    FileLock lock(m_path + ".lock");
-    if (!lock.Held()) {
-        Report("cannot lock " + m_path + ".lock; the setting was not saved");
+    const std::string lockPath = m_path + ".lock";
+    FileLock lock(lockPath);
+    if (lock.LinkInTheWay()) {
+        // Settings are still saved, only without the guard against a second writer.
+        if (!m_bToldLockLink) {
+            m_bToldLockLink = true;
+            Report(lockPath +
+                   " is a symbolic link, which is not followed; settings are written "
+                   "without locking it");
+        }
+    } else if (!lock.Held()) {
+        Report("cannot lock " + lockPath + "; the setting was not saved");
         return false;
     }
     Loaded loaded = Load();

@@ -14,10 +14,10 @@ namespace torvane {
 
 // The registry kept in one hive file. Every call reads the file as it is now. Every change
 // happens under an exclusive lock on "<file>.lock" (so two programs writing at once lose
-// nothing) and replaces the file atomically. A damaged file never stops the program: what
-// cannot be read is absent, and before the first change replaces such a file it is kept as
-// "<file>.bad". A file larger than kMaxFileBytes is no hive: it is not read at all, every value
-// is absent, and it is never replaced.
+// nothing; a link in its place is not followed) and replaces the file atomically. A damaged
+// file never stops the program: what cannot be read is absent, and before the first change
+// replaces such a file it is kept as "<file>.bad". A file larger than kMaxFileBytes is no hive:
+// it is not read at all, every value is absent, and it is never replaced.
 class HiveRegistry : public IRegistry {
 public:
     using Warn = std::function<void(const std::string& message)>;
@@ -53,6 +53,7 @@ private:
     std::string m_path;
     Warn m_warn;
     mutable bool m_bToldTooLarge = false;
+    bool m_bToldLockLink = false;
 };
 
 }  // namespace torvane

@@ -53,12 +53,17 @@ InstanceLock::Result InstanceLock::Acquire() {
     if (m_fd >= 0) {
         return Result::Held;
     }
+    // The folder holds the running copy's socket too: it must be the user's alone.
     const auto slash = m_path.find_last_of('/');
-    if (slash != std::string::npos && slash > 0 && !MakeFolders(m_path.substr(0, slash))) {
+    if (slash != std::string::npos && slash > 0 &&
+        !MakePrivateFolder(m_path.substr(0, slash), m_problem)) {
         return Result::Failed;
     }
-    const int fd = ::open(m_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0600);
+    const int fd =
+        ::open(m_path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
     if (fd < 0) {
+        m_problem = m_path + (errno == ELOOP ? " is a symbolic link, which is not followed"
+                                             : " cannot be locked");
         return Result::Failed;
     }
     int rc = 0;
@@ -68,6 +73,7 @@ InstanceLock::Result InstanceLock::Acquire() {
     if (rc != 0) {
         const bool busy = errno == EWOULDBLOCK;
         ::close(fd);
+        m_problem = m_path + " cannot be locked";
         return busy ? Result::HeldElsewhere : Result::Failed;
     }
     m_fd = fd;

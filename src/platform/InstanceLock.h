@@ -16,7 +16,8 @@ public:
     enum class Result {
         Held,           // this is the one running copy
         HeldElsewhere,  // another copy for the same settings file is running
-        Failed,         // it cannot be told (the folder cannot be made or written)
+        Failed,         // it cannot be told (the folder cannot be made or written, or is
+                        // not the user's own; a link stands in the lock file's place)
     };
 
     explicit InstanceLock(std::string lockPath);
@@ -34,9 +35,12 @@ public:
                                      const std::string& canonicalHivePath);
 
     const std::string& Path() const { return m_path; }
+    // Why the last Acquire failed, for the user.
+    const std::string& Problem() const { return m_problem; }
 
 private:
     std::string m_path;
+    std::string m_problem;
     int m_fd = -1;
 };
 

@@ -3,9 +3,12 @@
 
 #include "platform/MakeFolders.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace torvane {
 
@@ -24,6 +27,34 @@ bool MakeFolders(const std::string& hostPath) {
     }
     struct stat info {};
     return ::stat(hostPath.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool MakePrivateFolder(const std::string& hostPath, std::string& problem) {
+    if (!MakeFolders(hostPath)) {
+        problem = "cannot make the folder " + hostPath;
+        return false;
+    }
+    const int fd = ::open(hostPath.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0) {
+        const int error = errno;
+        const bool link = ::lstat(hostPath.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+        problem = hostPath + (link ? " is a symbolic link, which is not followed"
+                                   : std::string(" cannot be opened: ") + std::strerror(error));
+        return false;
+    }
+    bool ok = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
+    if (!ok) {
+        problem = hostPath + " is not a folder";
+    } else if (info.st_uid != ::getuid()) {
+        problem = hostPath + " belongs to another user";
+        ok = false;
+    } else if ((info.st_mode & 077) != 0 && ::fchmod(fd, 0700) != 0) {
+        problem = hostPath + " is open to other users and cannot be made private";
+        ok = false;
+    }
+    ::close(fd);
+    return ok;
 }
 
 }  // namespace torvane

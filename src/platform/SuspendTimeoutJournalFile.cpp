@@ -13,6 +13,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/AtomicFile.h"
 #include "platform/MakeFolders.h"
 
 namespace torvane {
@@ -64,7 +65,7 @@ std::optional<DWORD> ParseTimeout(std::string_view text) {
 
 // True when some other open file holds the lock on the file at `path`.
 bool LockedElsewhere(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
     if (fd < 0) {
         return false;
     }
@@ -87,7 +88,8 @@ std::string SuspendTimeoutJournalFile::PathFor(const std::string& stateDir,
     return stateDir + "/" + name;
 }
 
-SuspendTimeoutJournalFile::SuspendTimeoutJournalFile(std::string path) : m_path(std::move(path)) {}
+SuspendTimeoutJournalFile::SuspendTimeoutJournalFile(std::string path, Warn warn)
+    : m_path(std::move(path)), m_warn(std::move(warn)) {}
 
 SuspendTimeoutJournalFile::~SuspendTimeoutJournalFile() {
     Forget();
@@ -100,17 +102,32 @@ void SuspendTimeoutJournalFile::Forget() {
     }
 }
 
+bool SuspendTimeoutJournalFile::LinkInTheWay() {
+    struct stat info {};
+    if (::lstat(m_path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        return false;
+    }
+    if (!m_bToldLink && m_warn) {
+        m_warn(m_path +
+               " is a symbolic link, which is not followed; the suspend timeout is "
+               "not kept against a crash while it is there");
+    }
+    m_bToldLink = true;
+    return true;
+}
+
 bool SuspendTimeoutJournalFile::Record(DWORD savedTimeout) {
-    // Another running copy owns the file: its value is the one to keep.
-    if (m_fd < 0 && LockedElsewhere(m_path)) {
+    // A link in the file's place is not ours to write through; a file another running copy
+    // owns holds the value to keep.
+    if (LinkInTheWay() || (m_fd < 0 && LockedElsewhere(m_path))) {
         return false;
     }
     const std::string folder = ParentOf(m_path);
     if (!MakeFolders(folder)) {
         return false;
     }
-    const std::string temp = m_path + ".tmp-" + std::to_string(::getpid());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    std::string temp;
+    const int fd = AtomicFile::CreateTemporary(folder, m_path, temp, 0600);
     if (fd < 0) {
         return false;
     }
@@ -133,8 +150,11 @@ bool SuspendTimeoutJournalFile::Record(DWORD savedTimeout) {
 
 std::optional<DWORD> SuspendTimeoutJournalFile::Pending() {
     // Not blocking: a pipe put in its place must not hold up the start.
-    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
     if (fd < 0) {
+        if (errno == ELOOP) {
+            LinkInTheWay();
+        }
         return std::nullopt;
     }
     // Only a regular file holds a value. Locked: the run that wrote it is still going (perhaps
@@ -175,7 +195,7 @@ void SuspendTimeoutJournalFile::Clear() {
     // Remove the file only while it is still the one this run owns.
     struct stat owned {};
     struct stat now {};
-    if (::fstat(m_fd, &owned) == 0 && ::stat(m_path.c_str(), &now) == 0 &&
+    if (::fstat(m_fd, &owned) == 0 && ::lstat(m_path.c_str(), &now) == 0 &&
         owned.st_dev == now.st_dev && owned.st_ino == now.st_ino) {
         ::unlink(m_path.c_str());
     }

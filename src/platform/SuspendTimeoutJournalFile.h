@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,7 +17,11 @@ namespace torvane {
 // and the next start after a crash finds it unlocked and puts the timeout back.
 class SuspendTimeoutJournalFile : public ISuspendTimeoutJournal {
 public:
-    explicit SuspendTimeoutJournalFile(std::string path);
+    using Warn = std::function<void(const std::string& message)>;
+
+    // `warn`, when given, hears once that a link stands where the file should be; the link is
+    // never followed, and nothing is kept while it stands there.
+    explicit SuspendTimeoutJournalFile(std::string path, Warn warn = {});
     ~SuspendTimeoutJournalFile() override;
 
     SuspendTimeoutJournalFile(const SuspendTimeoutJournalFile&) = delete;
@@ -34,8 +39,12 @@ public:
 
 private:
     void Forget();
+    // True, said once, when a symbolic link stands at the file's path.
+    bool LinkInTheWay();
 
     std::string m_path;
+    Warn m_warn;
+    bool m_bToldLink = false;
     int m_fd = -1;  // open and locked while this run owns the file
 };
 

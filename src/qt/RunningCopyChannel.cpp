@@ -8,6 +8,8 @@
 #include <QLocalSocket>
 #include <QThread>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -18,6 +20,12 @@ namespace {
 constexpr char kRaise[] = "raise\n";
 constexpr char kRaised[] = "raised\n";
 
+// A link where the socket belongs is never followed, to listen or to ask.
+bool IsLink(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
 }  // namespace
 
 RunningCopyChannel::RunningCopyChannel(std::string socketPath) : m_path(std::move(socketPath)) {}
@@ -26,6 +34,10 @@ RunningCopyChannel::~RunningCopyChannel() = default;
 
 bool RunningCopyChannel::Listen(std::function<void()> raise, std::string& error) {
     m_raise = std::move(raise);
+    if (IsLink(m_path)) {
+        error = m_path + " is a symbolic link, which is not followed";
+        return false;
+    }
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     const QString name = QString::fromStdString(m_path);
@@ -68,7 +80,7 @@ bool RunningCopyChannel::AskToRaise(const std::string& socketPath,
     const auto left = [&] {
         return static_cast<int>(std::max<qint64>(timeout.count() - clock.elapsed(), 0));
     };
-    while (left() > 0) {
+    while (left() > 0 && !IsLink(socketPath)) {
         QLocalSocket socket;
         socket.connectToServer(QString::fromStdString(socketPath));
         if (!socket.waitForConnected(left())) {

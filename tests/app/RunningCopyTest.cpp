@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -51,6 +52,14 @@ TEST(RunningCopy, ALaterStartBringsTheWindowBackFromMinimisedOrHidden) {
 
     // Nobody listening: the later start is told so once its time is up.
     EXPECT_FALSE(RunningCopyChannel::AskToRaise(dir / "nobody.sock", 200ms));
+
+    // A link where the socket belongs is neither listened on nor asked through, even to a
+    // copy that answers.
+    std::filesystem::create_symlink(socketPath, dir / "link.sock");
+    RunningCopyChannel linked(dir / "link.sock");
+    EXPECT_FALSE(linked.Listen([] {}, error));
+    EXPECT_NE(error.find("symbolic link"), std::string::npos) << error;
+    EXPECT_FALSE(AskWhileTheLoopRuns(dir / "link.sock"));
 }
 
 }  // namespace

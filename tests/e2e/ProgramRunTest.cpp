@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
 
@@ -9,10 +10,13 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "e2e/FakeMachine.h"
+#include "platform/CanonicalPath.h"
+#include "platform/SuspendTimeoutJournalFile.h"
 
 namespace torvane::test {
 namespace {
@@ -104,6 +108,52 @@ TEST_F(ProgramRun, OneCopyPerSettingsFileEvenAfterAKill) {
     EXPECT_EQ(Launch({}, "1")->Wait(20s), 0);
     EXPECT_TRUE(next->Running());
     EXPECT_EQ(next->Stop(SIGTERM, 10s), 0) << Errors();
+}
+
+int Occurrences(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+TEST_F(ProgramRun, AStartClearsWhatKilledWritesLeftAndFollowsNoLink) {
+    // Left an hour ago by writes killed beside the auto-save file, the settings file and the
+    // kept suspend timeout; and one that is being written right now.
+    const std::vector<std::string> leftovers{
+        dir / "device/.autosave.blf.tmp-41-7", dir / ".registry.reg.tmp-41-8",
+        dir / "state/torvane/.suspend-timeout.0123456789abcdef.tmp-41-9"};
+    const timespec old[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+    for (const std::string& file : leftovers) {
+        TempDir::Write(file, "x");
+        ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), old, 0), 0);
+    }
+    const std::string writing = dir / "device/.run.blf.tmp-42-1";
+    TempDir::Write(writing, "x");
+    // Dangling links where the settings file's lock and the kept timeout belong.
+    namespace fs = std::filesystem;
+    fs::create_symlink(dir / "planted-lock", dir / "registry.reg.lock");
+    const std::string kept = SuspendTimeoutJournalFile::PathFor(
+        dir / "state/torvane", CanonicalPath(dir / "registry.reg"));
+    fs::create_symlink(dir / "planted-timeout", kept);
+
+    // On battery a session starts, switching the timeout off; the settings are still written.
+    auto program = Launch();
+    ASSERT_TRUE(WaitUntil([&] { return Timeout() == 0; }, 20s)) << Errors();
+    EXPECT_EQ(program->Stop(SIGTERM, 10s), 0) << Errors();
+    EXPECT_EQ(Timeout(), 180);
+
+    for (const std::string& file : leftovers) {
+        EXPECT_FALSE(fs::exists(file)) << file;
+    }
+    EXPECT_TRUE(fs::exists(writing));
+    EXPECT_FALSE(fs::exists(dir / "planted-lock"));
+    EXPECT_FALSE(fs::exists(dir / "planted-timeout"));
+    const std::string errors = Errors();
+    EXPECT_EQ(Occurrences(errors, "removed 3 temporary files"), 1) << errors;
+    EXPECT_EQ(Occurrences(errors, "registry.reg.lock is a symbolic link"), 1) << errors;
+    EXPECT_EQ(Occurrences(errors, kept + " is a symbolic link"), 1) << errors;
 }
 
 }  // namespace

@@ -161,6 +161,18 @@ TEST_F(SuspendTimeoutJournalFileTest, OnlyADecimalNumberIsAValue) {
     EXPECT_FALSE(pipe.Pending().has_value());
 }
 
+TEST_F(SuspendTimeoutJournalFileTest, NothingIsReadOrWrittenThroughALinkInItsPlace) {
+    Put("180\n");
+    fs::rename(path, dir / "kept");
+    fs::create_symlink(dir / "kept", path);
+    SuspendTimeoutJournalFile journal(path);
+    EXPECT_FALSE(journal.Pending().has_value());
+    EXPECT_FALSE(journal.Record(5));
+    journal.Clear();
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_EQ(test::TempDir::Read(dir / "kept"), "180\n");
+}
+
 TEST(SuspendTimeoutJournalPath, EachHiveHasItsOwnFile) {
     const std::string a = SuspendTimeoutJournalFile::PathFor("/s/torvane", "/h/.config/reg.reg");
     const std::string b = SuspendTimeoutJournalFile::PathFor("/s/torvane", "/tmp/test/reg.reg");
