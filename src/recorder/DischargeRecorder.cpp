@@ -367,18 +367,18 @@ void DischargeRecorder::WriteMetrics(const PowerReading& reading, std::int64_t n
         }
         figures.discharge = shown;
     }
-    std::string text = figures.MetricsText();
-    if (text == m_metricsText && nowMs - m_metricsWrittenMs < kRefreshMs) {
+    if (figures == m_shown && nowMs - m_metricsWrittenMs < kRefreshMs) {
         return;
     }
     // A failure is tried again at the next change, or a minute later.
     m_metricsWrittenMs = nowMs;
-    if (m_services.files.WriteFile(m_places.metrics, Bytes(text)) == FileWriteResult::Ok) {
+    if (m_services.files.WriteFile(m_places.metrics, Bytes(figures.MetricsText())) ==
+        FileWriteResult::Ok) {
         m_metricsFailing = false;
     } else {
         Fail(m_metricsFailing, "cannot write the metrics file " + m_places.metrics);
     }
-    m_metricsText = std::move(text);
+    m_shown = std::move(figures);
 }
 
 }  // namespace torvane

@@ -60,7 +60,7 @@ public:
     static constexpr std::int64_t kBatteryPeriodMs = 1000;
     static constexpr std::int64_t kAcPeriodMs = 5000;
     // How often the state's last reading and the metrics are brought up to date, at least.
-    static constexpr std::int64_t kRefreshMs = 60 * 1000;
+    static constexpr std::int64_t kRefreshMs = 60000;
 
     // With a time scale N the recorder's clock runs N times faster than real time, as the
     // window's timers do.
@@ -122,7 +122,7 @@ private:
     bool m_newSample = false;
     std::int64_t m_lastTryMs = 0;  // the last write that failed
     std::int64_t m_stateSavedMs = 0;
-    std::string m_metricsText;
+    std::optional<RecorderFigures> m_shown;  // what the metrics file says
     std::int64_t m_metricsWrittenMs = 0;
     bool m_writeFailing = false;
     bool m_stateFailing = false;

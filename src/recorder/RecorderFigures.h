@@ -22,10 +22,14 @@ struct RecorderFigures {
         // The estimate as the window shows it, when it shows one.
         std::optional<std::int64_t> lifeSeconds;
         std::optional<std::int64_t> leftSeconds;
+
+        bool operator==(const Discharge&) const = default;
     };
     std::optional<Discharge> discharge;  // while one runs
     std::uint64_t kept = 0;              // logs kept since the recorder started
     std::vector<BatteryFigures> batteries;
+
+    bool operator==(const RecorderFigures&) const = default;
 
     // The Prometheus text format, as the node exporter's textfile collector reads it: # HELP and
     // # TYPE before each metric that has a value, no timestamps. Metrics without a value are
