@@ -4,6 +4,8 @@
 #include "recorder/RecorderFigures.h"
 
 #include <charconv>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace torvane {
@@ -48,6 +50,23 @@ public:
         Family(name, "gauge", help);
         Sample(value);
     }
+    // A gauge of each battery, labelled with its name, for the batteries that have a value;
+    // nothing at all when none has.
+    template <typename ValueOf>
+    void PerBattery(const std::vector<BatteryFigures>& batteries, const char* name,
+                    const char* help, ValueOf valueOf) {
+        bool first = true;
+        for (const BatteryFigures& battery : batteries) {
+            const std::optional<std::string> value = valueOf(battery);
+            if (!value) {
+                continue;
+            }
+            if (std::exchange(first, false)) {
+                Family(name, "gauge", help);
+            }
+            Sample(*value, "{battery=" + Quoted(battery.name) + "}");
+        }
+    }
     std::string Take() { return std::move(m_text); }
 
 private:
@@ -84,30 +103,23 @@ std::string RecorderFigures::MetricsText() const {
                "Discharge logs kept since the recorder started.");
     out.Sample(std::to_string(kept));
 
-    bool first = true;
-    for (const BatteryFigures& battery : batteries) {
-        if (battery.fullDesign <= 0) {
-            continue;
-        }
-        if (std::exchange(first, false)) {
-            out.Family("torvane_battery_health_ratio", "gauge",
-                       "Last full charge over the design capacity of each battery.");
-        }
-        out.Sample(
-            Number(static_cast<double>(battery.full) / static_cast<double>(battery.fullDesign)),
-            "{battery=" + Quoted(battery.name) + "}");
-    }
-    first = true;
-    for (const BatteryFigures& battery : batteries) {
-        if (battery.cycleCount <= 0) {
-            continue;
-        }
-        if (std::exchange(first, false)) {
-            out.Family("torvane_battery_cycle_count", "gauge",
-                       "Charge cycles each battery has counted.");
-        }
-        out.Sample(std::to_string(battery.cycleCount), "{battery=" + Quoted(battery.name) + "}");
-    }
+    out.PerBattery(batteries, "torvane_battery_health_ratio",
+                   "Last full charge over the design capacity of each battery.",
+                   [](const BatteryFigures& battery) -> std::optional<std::string> {
+                       if (battery.fullDesign <= 0) {
+                           return std::nullopt;
+                       }
+                       return Number(static_cast<double>(battery.full) /
+                                     static_cast<double>(battery.fullDesign));
+                   });
+    out.PerBattery(batteries, "torvane_battery_cycle_count",
+                   "Charge cycles each battery has counted.",
+                   [](const BatteryFigures& battery) -> std::optional<std::string> {
+                       if (battery.cycleCount <= 0) {
+                           return std::nullopt;
+                       }
+                       return std::to_string(battery.cycleCount);
+                   });
     return out.Take();
 }
 
