@@ -84,7 +84,8 @@ void DischargeRecorder::Restore() {
         RecorderState::Decode({reinterpret_cast<const char*>(text.data()), text.size()});
     Discharge discharge;
     std::vector<std::uint8_t> bytes;
-    const bool ours = state && state->folder == m_places.folder;
+    // The state file is this folder's, whichever way the folder was named when it was written.
+    const bool ours = state.has_value();
     if (!ours ||
         m_services.files.ReadFile(PathOf(state->file), kLogFileMaxBytes + 1, bytes) !=
             FileReadResult::Ok ||

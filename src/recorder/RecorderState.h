@@ -16,7 +16,7 @@ namespace torvane {
 // discharge started and was last read, and what the file held when it was last written. A
 // file that holds anything else is not taken up again.
 struct RecorderState {
-    std::string folder;           // the host folder of the logs
+    std::string folder;           // the host folder of the logs, for whoever reads the file
     std::string file;             // the log's name in it
     std::int64_t startMs = 0;     // the discharge's start, the recorder's time
     std::int64_t lastMs = 0;      // its last reading, the recorder's time

@@ -9,6 +9,7 @@
 // SIGINT or SIGHUP, writes what it holds and exits with status 0. Under systemd as a notify
 // service it says when it is ready.
 
+#include <signal.h>  // NOLINT(modernize-deprecated-headers): POSIX signals, declared here
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -79,6 +80,8 @@ std::string AbsolutePath(const std::string& path) {
 
 int RunRecorder(const CommandLineOptions& options, const Environment& env, int argc, char** argv) {
     ::tzset();  // log names follow the local time zone, TZ included
+    // Output that nobody reads any more (a closed pipe) must not end the recording.
+    ::signal(SIGPIPE, SIG_IGN);
 
     const std::string folder = HistoryFolderPath(options.importInto, env);
     MakeFolders(folder);  // the recorder says so when it cannot, and tries again later
