@@ -4,7 +4,8 @@
 # Checks what the normal build (build/) installs and packages, without installing anything on
 # this machine: installs into a temporary folder with DESTDIR, runs the desktop's validators
 # over the menu entry, the metadata and the manual page, builds the Debian package, runs
-# lintian over it, unpacks it into a temporary folder and runs the unpacked program.
+# lintian over it, unpacks it into a temporary folder and runs the unpacked program and its
+# recorder; systemd checks the recorder's user unit.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,7 +26,7 @@ png_size() {
     echo "$(((b[0] << 24) | (b[1] << 16) | (b[2] << 8) | b[3]))x$(((b[4] << 24) | (b[5] << 16) | (b[6] << 8) | b[7]))"
 }
 
-cmake --build "$build" --target torvane torvane_data
+cmake --build "$build" --target torvane torvane-recorder torvane_data
 version=$("$build/torvane" --version | head -n 1)
 version=${version#Torvane }
 
@@ -35,6 +36,8 @@ DESTDIR=$stage cmake --install "$build" >/dev/null
 prefix=$stage/usr/local
 expected=(
     bin/torvane
+    lib/systemd/user/torvane-recorder.service
+    libexec/torvane/torvane-recorder
     share/applications/$id.desktop
     share/doc/torvane/changelog.gz
     share/doc/torvane/copyright
@@ -69,6 +72,16 @@ grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml
     fail "the metadata has no release $version"
 echo "desktop entry, metadata and manual page: valid"
 
+# The user unit names the installed program; systemd checks a copy that names the staged one,
+# as it looks for the program (and needs a runtime folder of its own even without a manager).
+unit=$prefix/lib/systemd/user/torvane-recorder.service
+grep -qx "ExecStart=/usr/local/bin/torvane --record" "$unit" ||
+    fail "the recorder's unit does not start /usr/local/bin/torvane --record"
+mkdir -p "$work/unit" && mkdir -m 700 "$work/unit-runtime"
+sed "s|^ExecStart=/usr/local/bin/torvane|ExecStart=$prefix/bin/torvane|" "$unit" >"$work/unit/torvane-recorder.service"
+XDG_RUNTIME_DIR="$work/unit-runtime" systemd-analyze verify --user --man=no "$work/unit/torvane-recorder.service"
+echo "recorder's user unit: valid"
+
 echo "== Debian package"
 rm -f "$build"/torvane_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
@@ -79,6 +92,8 @@ echo "$deb"
 dpkg-deb -f "$deb" Package Version Architecture Depends Recommends
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
 [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "the package does not recommend qt6-wayland"
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/lib/systemd/user/torvane-recorder.service |
+    grep -qx "ExecStart=/usr/bin/torvane --record" || fail "the package's unit does not start /usr/bin/torvane"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' ||
     fail "the Depends line was not computed from the program's libraries"
 
@@ -99,4 +114,18 @@ env -i PATH="$PATH" HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HO
     XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen \
     "$program" --render "$log" "$work/out.png"
 [ "$(png_size "$work/out.png")" = 240x320 ] || fail "the rendered picture is not 240 x 320"
-echo "torvane --version and --render from the unpacked package: fine"
+# The recorder, on a machine with no battery: it starts, finds itself alone, and ends at SIGTERM.
+mkdir "$work/no-power"
+env -i PATH="$PATH" HOME="$work/home" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state" \
+    XDG_RUNTIME_DIR="$work/runtime" TORVANE_POWER_SUPPLY="$work/no-power" \
+    "$program" --record --into "$work/logs" >"$work/record.out" &
+recorder=$!
+for _ in $(seq 100); do
+    grep -q "^Recording every discharge into $work/logs" "$work/record.out" && break
+    sleep 0.1
+done
+kill -TERM "$recorder"
+wait "$recorder" || fail "the unpacked recorder did not end with status 0"
+grep -q "^Recording every discharge into $work/logs" "$work/record.out" ||
+    fail "the unpacked recorder did not start"
+echo "torvane --version, --render and --record from the unpacked package: fine"

@@ -9,6 +9,7 @@
 #include "history/ImportHistoryCommand.h"
 #include "platform/CommandLine.h"
 #include "platform/Environment.h"
+#include "platform/HelperProgram.h"
 
 namespace {
 
@@ -37,7 +38,14 @@ int main(int argc, char** argv) {
         case Action::Run:
         case Action::Render:
         case Action::ImportHistory:
+        case Action::Record:
             break;
+    }
+
+    if (options.action == Action::Record) {
+        // A program of its own, which loads none of the window's libraries.
+        Print(stderr, "torvane: " + torvane::ExecHelperProgram("torvane-recorder", argv) + "\n");
+        return 1;
     }
 
     const auto env = torvane::Environment::FromProcess();

@@ -45,6 +45,24 @@ std::string HistoryImporter::LogName(std::uint64_t start, int n) {
     return result + ".blf";
 }
 
+std::string HistoryImporter::LocalMinute(std::uint64_t time) {
+    const std::tm local = LocalTime(time);
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min);
+    return text;
+}
+
+std::string HistoryImporter::DischargeLine(std::uint64_t start, std::uint64_t end,
+                                           std::int32_t fromPercent, std::int32_t toPercent) {
+    const std::uint64_t minutes = end > start ? (end - start) / 60 : 0;
+    char text[96];
+    std::snprintf(text, sizeof text, "  %llu:%.2lluh  %d%% -> %d%%  ",
+                  static_cast<unsigned long long>(minutes / 60),
+                  static_cast<unsigned long long>(minutes % 60), fromPercent, toPercent);
+    return LocalMinute(start) + text;
+}
+
 bool HistoryImporter::Import(std::istream& history) {
     DischargeSplitter splitter([this](const Discharge& discharge) { Place(discharge); });
     const HistoryReadCounts read =
@@ -183,15 +201,8 @@ void HistoryImporter::Report(const Entry& entry) {
         m_err << "torvane: " << entry.error << "\n";
     }
 
-    const std::tm start = LocalTime(entry.start);
-    const std::uint64_t minutes = (entry.end - entry.start) / 60;
-    char line[128];
-    std::snprintf(line, sizeof line, "%04d-%02d-%02d %02d:%02d  %llu:%.2lluh  %d%% -> %d%%  ",
-                  start.tm_year + 1900, start.tm_mon + 1, start.tm_mday, start.tm_hour,
-                  start.tm_min, static_cast<unsigned long long>(minutes / 60),
-                  static_cast<unsigned long long>(minutes % 60), entry.fromPercent,
-                  entry.toPercent);
-    m_out << line << status << "  " << entry.path;
+    m_out << DischargeLine(entry.start, entry.end, entry.fromPercent, entry.toPercent) << status
+          << "  " << entry.path;
     if (entry.cut) {
         m_out << "  (the first " << BatteryLog::kCapacity << " samples)";
     }

@@ -47,6 +47,12 @@ public:
 
     // "YYYY-MM-DD HHMM.blf" for a start time in the local time zone, with " (n)" from n = 2.
     static std::string LogName(std::uint64_t start, int n);
+    // "YYYY-MM-DD HH:MM", a time in the local time zone.
+    static std::string LocalMinute(std::uint64_t time);
+    // How a discharge's line begins: its start, its length as H:MMh, and "from% -> to%", each
+    // followed by two spaces.
+    static std::string DischargeLine(std::uint64_t start, std::uint64_t end,
+                                     std::int32_t fromPercent, std::int32_t toPercent);
 
 private:
     enum class Outcome { Pending, Written, Unchanged, Failed };

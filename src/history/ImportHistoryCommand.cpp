@@ -69,18 +69,18 @@ std::optional<std::string> OpenHistory(const std::string& path, std::ifstream& i
     return std::nullopt;
 }
 
-std::string ImportFolderPath(const CommandLineOptions& options, const Environment& env) {
+}  // namespace
+
+std::string HistoryFolderPath(const std::string& into, const Environment& env) {
     const DevicePaths paths(env.deviceRoot);
-    if (options.importInto.empty()) {
+    if (into.empty()) {
         return paths.ToHostPath(kDefaultFolder);
     }
     // A host folder, relative ones to the current folder.
     std::error_code ec;
-    const fs::path absolute = fs::absolute(options.importInto, ec);
-    return paths.ToHostPath(ec ? options.importInto : absolute.string());
+    const fs::path absolute = fs::absolute(into, ec);
+    return paths.ToHostPath(ec ? into : absolute.string());
 }
-
-}  // namespace
 
 int RunImportHistory(const CommandLineOptions& options, const Environment& env, std::ostream& out,
                      std::ostream& err) {
@@ -102,7 +102,7 @@ int RunImportHistory(const CommandLineOptions& options, const Environment& env, 
         histories = *found;
     }
 
-    HostImportFolder folder(ImportFolderPath(options, env));
+    HostImportFolder folder(HistoryFolderPath(options.importInto, env));
     HistoryImporter importer(folder, out, err);
     std::vector<std::string> problems;
     for (const std::string& path : histories) {

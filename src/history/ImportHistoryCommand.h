@@ -4,11 +4,16 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 #include "platform/CommandLine.h"
 #include "platform/Environment.h"
 
 namespace torvane {
+
+// The host folder that logs of past discharges go to: `into` (a host folder, relative ones to
+// the current folder), or the device folder \My Documents\History when it is empty.
+std::string HistoryFolderPath(const std::string& into, const Environment& env);
 
 // `torvane --import-history [FILE ...] [--into FOLDER]`: the power daemon's battery charge
 // histories (the files named, or every history-charge-*.dat in the history folder of `env`)

@@ -57,8 +57,8 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
                 arg = arg.substr(0, eq);
             }
         }
-        const bool takesValue =
-            arg == "--hours" || arg == "--scale" || arg == "--ref" || arg == "--into";
+        const bool takesValue = arg == "--hours" || arg == "--scale" || arg == "--ref" ||
+                                arg == "--into" || arg == "--metrics";
         if (hasInlineValue && !takesValue) {
             return Fail("option '" + std::string(arg) + "' takes no value after '='");
         }
@@ -75,7 +75,7 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
             options.simulate = true;
         } else if (arg == "--render") {
             if (options.action != Action::Run) {
-                return Fail("option '--render' is given twice or with '--import-history'");
+                return Fail("option '--render' is given twice or with another action");
             }
             if (i + 2 >= argc) {
                 return Fail("option '--render' needs a log file and a picture file");
@@ -107,7 +107,7 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
             }
             options.renderScale = *scale;
             scaleGiven = true;
-        } else if (arg == "--ref" || arg == "--into") {
+        } else if (arg == "--ref" || arg == "--into" || arg == "--metrics") {
             std::string_view value;
             if (hasInlineValue) {
                 value = inlineValue;
@@ -116,9 +116,16 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
             }
             if (value.empty()) {
                 return Fail("option '" + std::string(arg) + "' needs " +
-                            (arg == "--ref" ? "a log file" : "a folder"));
+                            (arg == "--into"  ? "a folder"
+                             : arg == "--ref" ? "a log file"
+                                              : "a file"));
             }
-            if (arg == "--into") {
+            if (arg == "--metrics") {
+                if (!options.metricsFile.empty()) {
+                    return Fail("option '--metrics' is given twice");
+                }
+                options.metricsFile = value;
+            } else if (arg == "--into") {
                 if (!options.importInto.empty()) {
                     return Fail("option '--into' is given twice");
                 }
@@ -129,11 +136,12 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
             } else {
                 options.renderRefs.emplace_back(value);
             }
-        } else if (arg == "--import-history") {
+        } else if (arg == "--import-history" || arg == "--record") {
             if (options.action != Action::Run) {
-                return Fail("option '--import-history' is given twice or with '--render'");
+                return Fail("option '" + std::string(arg) +
+                            "' is given twice or with another action");
             }
-            options.action = Action::ImportHistory;
+            options.action = arg == "--record" ? Action::Record : Action::ImportHistory;
         } else if (options.action == Action::ImportHistory && !arg.empty() && arg.front() != '-') {
             options.historyFiles.emplace_back(arg);
         } else if (!arg.empty() && arg.front() == '-') {
@@ -146,8 +154,15 @@ CommandLineOptions CommandLine::Parse(int argc, const char* const* argv) {
         return Fail(std::string("option '") + (hoursGiven ? "--hours" : "--ref") +
                     "' belongs with '--render'");
     }
-    if (!options.importInto.empty() && options.action != Action::ImportHistory) {
-        return Fail("option '--into' belongs with '--import-history'");
+    if (!options.importInto.empty() && options.action != Action::ImportHistory &&
+        options.action != Action::Record) {
+        return Fail("option '--into' belongs with '--import-history' or '--record'");
+    }
+    if (!options.metricsFile.empty() && options.action != Action::Record) {
+        return Fail("option '--metrics' belongs with '--record'");
+    }
+    if (options.simulate && options.action == Action::Record) {
+        return Fail("option '--simulate' does not go with '--record', which reads the battery");
     }
     if (scaleGiven && options.action != Action::Render) {
         return Fail("option '--scale' belongs with '--render'");
@@ -159,6 +174,7 @@ std::string CommandLine::Usage() {
     return "Usage: torvane [--simulate]\n"
            "       torvane --render LOG.blf OUT.png [--hours H] [--scale N] [--ref REF.blf]...\n"
            "       torvane --import-history [FILE ...] [--into FOLDER]\n"
+           "       torvane --record [--into FOLDER] [--metrics FILE]\n"
            "       torvane --help | --version\n";
 }
 
@@ -179,8 +195,13 @@ std::string CommandLine::Help() {
            "                      turn the power daemon's battery history (the files named,\n"
            "                      or every history-charge-*.dat in the history folder) into\n"
            "                      battery logs, one for each discharge\n"
-           "  --into FOLDER       with --import-history: write the logs into FOLDER instead of\n"
-           "                      the device folder \\My Documents\\History\n"
+           "  --record            record every discharge without a window, each as a battery\n"
+           "                      log, until ended by SIGTERM, SIGINT or SIGHUP\n"
+           "  --into FOLDER       with --import-history or --record: write the logs into\n"
+           "                      FOLDER instead of the device folder \\My Documents\\History\n"
+           "  --metrics FILE      with --record: keep the battery's figures in FILE in the\n"
+           "                      Prometheus text format, for the node exporter's textfile\n"
+           "                      collector\n"
            "  --help              show this help and exit\n"
            "  --version           show the version and exit\n"
            "\n"
@@ -191,7 +212,8 @@ std::string CommandLine::Help() {
            "                            (default $XDG_DATA_HOME/torvane/device)\n"
            "  TORVANE_POWER_SUPPLY      the power_supply folder to read\n"
            "                            (default /sys/class/power_supply)\n"
-           "  TORVANE_TIME_SCALE        run every timer N times faster (default 1)\n"
+           "  TORVANE_TIME_SCALE        run every timer and the recorder's clock N times\n"
+           "                            faster (default 1)\n"
            "  TORVANE_POWEROFF_COMMAND  what the automatic power-off runs\n"
            "                            (default systemctl poweroff)\n"
            "  TORVANE_HISTORY_DIR       the battery history folder --import-history reads\n"

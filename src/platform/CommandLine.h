@@ -15,6 +15,7 @@ struct CommandLineOptions {
         Run,            // start the program's window
         Render,         // draw a battery log file into a picture and end
         ImportHistory,  // turn the power daemon's battery history into battery logs and end
+        Record,         // record every discharge without a window, until a signal ends it
         Help,           // print the help text and end
         Version,        // print the version and end
         Error,          // the command line is wrong: print `error` and the usage, end with status 2
@@ -27,13 +28,15 @@ struct CommandLineOptions {
     int renderScale = 1;                    // --scale N: the picture N times the size
     std::vector<std::string> renderRefs;    // --ref REF.blf, up to three, for slots 1 to 3
     std::vector<std::string> historyFiles;  // --import-history FILE...; none: the daemon's own
-    std::string importInto;                 // --into FOLDER, empty when not given
+    std::string importInto;   // --into FOLDER (--import-history, --record), empty when not given
+    std::string metricsFile;  // --record --metrics FILE, empty when not given
     std::string error;
 };
 
 // The program's command line: --help, --version, --simulate,
 // --render LOG.blf OUT.png [--hours H] [--scale N] [--ref REF.blf]... and
-// --import-history [FILE ...] [--into FOLDER]. Options are taken in order; the first one that
+// --import-history [FILE ...] [--into FOLDER] and --record [--into FOLDER] [--metrics FILE].
+// Options are taken in order; the first one that
 // ends the program (help, version or an error) decides.
 class CommandLine {
 public:

@@ -33,6 +33,7 @@ public:
     int Stop(int signal, std::chrono::milliseconds timeout);
     // Waits for the end without sending anything; -1 when it did not end in time.
     int Wait(std::chrono::milliseconds timeout);
+    pid_t Pid() const { return m_pid; }
     // CPU time and peak memory of the ended child.
     const struct rusage& Usage() const { return m_usage; }
 

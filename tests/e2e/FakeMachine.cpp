@@ -86,26 +86,30 @@ void FakeMachine::SetAutoPowerOffAt(int percent) {
     ASSERT_TRUE(store.WriteDword("AutoPowerOffAt", static_cast<DWORD>(percent)));
 }
 
-std::unique_ptr<ChildProcess> FakeMachine::Launch(const std::vector<std::string>& args,
-                                                  const std::string& timeScale,
-                                                  const std::string& powerOffCommand) {
+std::map<std::string, std::string> FakeMachine::ProgramEnvironment(
+    const std::string& timeScale, const std::string& powerOffCommand) {
     const std::string command =
         "cd '" + dir.Path().string() + "' && " +
         (powerOffCommand.empty() ? std::string("echo off >> powered-off") : powerOffCommand);
-    const auto env =
-        EnvironmentWith({{"QT_QPA_PLATFORM", "offscreen"},
-                         {"TORVANE_POWER_SUPPLY", dir / "power"},
-                         {"TORVANE_REGISTRY", dir / "registry.reg"},
-                         {"TORVANE_DEVICE_ROOT", dir / "device"},
-                         {"TORVANE_TIME_SCALE", timeScale},
-                         {"TORVANE_POWEROFF_COMMAND", command},
-                         {"XDG_CONFIG_HOME", dir / "config"},
-                         {"XDG_DATA_HOME", dir / "data"},
-                         {"XDG_STATE_HOME", dir / "state"},
-                         {"XDG_RUNTIME_DIR", dir / "runtime"},
-                         // No login manager: the registry part alone.
-                         {"DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + (dir / "no-system-bus")}});
-    return std::make_unique<ChildProcess>(TORVANE_PROGRAM, args, env, dir / "stderr.txt");
+    return EnvironmentWith({{"QT_QPA_PLATFORM", "offscreen"},
+                            {"TORVANE_POWER_SUPPLY", dir / "power"},
+                            {"TORVANE_REGISTRY", dir / "registry.reg"},
+                            {"TORVANE_DEVICE_ROOT", dir / "device"},
+                            {"TORVANE_TIME_SCALE", timeScale},
+                            {"TORVANE_POWEROFF_COMMAND", command},
+                            {"XDG_CONFIG_HOME", dir / "config"},
+                            {"XDG_DATA_HOME", dir / "data"},
+                            {"XDG_STATE_HOME", dir / "state"},
+                            {"XDG_RUNTIME_DIR", dir / "runtime"},
+                            // No login manager: the registry part alone.
+                            {"DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + (dir / "no-system-bus")}});
+}
+
+std::unique_ptr<ChildProcess> FakeMachine::Launch(const std::vector<std::string>& args,
+                                                  const std::string& timeScale,
+                                                  const std::string& powerOffCommand) {
+    return std::make_unique<ChildProcess>(
+        TORVANE_PROGRAM, args, ProgramEnvironment(timeScale, powerOffCommand), dir / "stderr.txt");
 }
 
 long long FakeMachine::Timeout() {

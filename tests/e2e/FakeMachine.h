@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,7 +52,10 @@ protected:
     void SetMains(bool online);
     void SetAutoPowerOffAt(int percent);
 
-    // `powerOffCommand` runs in the test's folder; by default it notes that it ran.
+    // The program's environment on this machine. `powerOffCommand` runs in the test's folder;
+    // by default it notes that it ran.
+    std::map<std::string, std::string> ProgramEnvironment(const std::string& timeScale,
+                                                          const std::string& powerOffCommand = "");
     std::unique_ptr<ChildProcess> Launch(const std::vector<std::string>& args = {},
                                          const std::string& timeScale = "100",
                                          const std::string& powerOffCommand = "");

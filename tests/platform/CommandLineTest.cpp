@@ -65,6 +65,17 @@ TEST(CommandLine, ImportsHistoryFromTheFilesAfterItIntoAnOptionalFolder) {
     EXPECT_EQ(Parse({"--import-history", "a.dat", "--into", "x y"}).importInto, "x y");
 }
 
+TEST(CommandLine, RecordsIntoAnOptionalFolderWithOptionalMetrics) {
+    const auto plain = Parse({"--record"});
+    EXPECT_EQ(plain.action, Action::Record);
+    EXPECT_EQ(plain.importInto, "");
+    EXPECT_EQ(plain.metricsFile, "");
+    const auto full = Parse({"--metrics=/m/t.prom", "--record", "--into", "logs"});
+    EXPECT_EQ(full.action, Action::Record);
+    EXPECT_EQ(full.importInto, "logs");
+    EXPECT_EQ(full.metricsFile, "/m/t.prom");
+}
+
 TEST(CommandLine, MistakesAreNamed) {
     const auto expectError = [](std::initializer_list<const char*> args, const std::string& part) {
         const auto options = Parse(args);
@@ -85,10 +96,14 @@ TEST(CommandLine, MistakesAreNamed) {
     expectError({"--render", "a", "b", "--ref"}, "'--ref' needs a log file");
     expectError({"--render", "a", "b", "--ref", "1", "--ref", "2", "--ref", "3", "--ref", "4"},
                 "at most 3");
-    expectError({"--into", "x"}, "belongs with '--import-history'");
+    expectError({"--into", "x"}, "belongs with '--import-history' or '--record'");
     expectError({"--import-history", "--into="}, "'--into' needs a folder");
     expectError({"--import-history", "--into", "a", "--into", "b"}, "twice");
-    expectError({"--import-history", "--render", "a", "b"}, "with '--import-history'");
+    expectError({"--import-history", "--render", "a", "b"}, "with another action");
+    expectError({"--record", "--import-history"}, "with another action");
+    expectError({"--metrics", "m.prom"}, "'--metrics' belongs with '--record'");
+    expectError({"--record", "--metrics"}, "'--metrics' needs a file");
+    expectError({"--record", "--simulate"}, "does not go with '--record'");
     expectError({"h.dat", "--import-history"}, "unexpected argument 'h.dat'");
     for (const char* bad : {"0", "5", "2x", ""}) {
         expectError({"--render", "a", "b", "--scale", bad}, "whole number from 1 to 4");
