@@ -359,7 +359,7 @@ void DischargeRecorder::WriteMetrics(const PowerReading& reading, std::int64_t n
         StatusEstimateInput in;
         in.p = m_current->toPercent;
         in.tNow = MinutesBetween(m_current->startMs, nowMs);
-        in.tLast = log.IsFull() ? in.tNow : log.minutes[static_cast<std::size_t>(log.count - 1)];
+        in.tLast = log.minutes[static_cast<std::size_t>(log.count - 1)];
         in.p0 = log.percent[0];
         in.n = log.count;
         if (const auto estimate = ComputeStatusEstimate(in)) {

@@ -27,6 +27,7 @@
 
 #include "app/QuitSignals.h"
 #include "history/ImportHistoryCommand.h"
+#include "platform/AtomicFile.h"
 #include "platform/CanonicalPath.h"
 #include "platform/CommandLine.h"
 #include "platform/Environment.h"
@@ -35,6 +36,7 @@
 #include "platform/MakeFolders.h"
 #include "platform/SysfsPowerStatus.h"
 #include "platform/SystemRealClock.h"
+#include "platform/TemporarySweep.h"
 #include "qt/QtTimers.h"
 #include "recorder/DischargeRecorder.h"
 #include "recorder/RecorderState.h"
@@ -102,6 +104,12 @@ int RunRecorder(const CommandLineOptions& options, const Environment& env, int a
             break;
     }
     MakeFolders(env.stateDir);
+    // Holding the folder's lock: what killed writes left in it and in the state folder goes.
+    const int removed = SweepTemporaries(folder, AtomicFile::IsTemporaryName) +
+                        SweepTemporaries(env.stateDir, AtomicFile::IsTemporaryName);
+    if (const std::string report = SweepReport(removed); !report.empty()) {
+        std::fprintf(stderr, "torvane: %s\n", report.c_str());
+    }
 
     QCoreApplication app(argc, argv);
     const DevicePaths paths(env.deviceRoot);
