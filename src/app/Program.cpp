@@ -64,11 +64,20 @@ DisplayChoice ProbeDisplay() {
     return ChooseDisplay(probe);
 }
 
-// A later start for the same settings file: the running copy comes to the front instead.
+// A later start for the same settings file: the running copy comes to the front instead, with
+// the token of this start. Where the desktop could not be asked with one, the user is told why
+// no window came up.
 int RaiseRunningCopy(const std::string& socketPath, const Environment& env, int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (RunningCopyChannel::AskToRaise(socketPath, std::chrono::seconds(10))) {
-        return 0;
+    switch (
+        RunningCopyChannel::AskToRaise(socketPath, env.activationToken, std::chrono::seconds(10))) {
+        case RunningCopyChannel::Answer::Raised:
+            return 0;
+        case RunningCopyChannel::Answer::Shown:
+            std::fputs("Torvane is already running.\n", stderr);
+            return 0;
+        case RunningCopyChannel::Answer::None:
+            break;
     }
     Warn("Torvane is already running with the settings file " + env.registryPath +
          ", but it does not answer");
@@ -123,10 +132,8 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
     if (claim == InstanceLock::Result::Held) {
         std::string error;
         if (!channel.Listen(
-                [&window] {
-                    if (window != nullptr) {
-                        window->ShowAndActivate();
-                    }
+                [&window](const std::string& token) {
+                    return window != nullptr && window->ShowAndActivate(token);
                 },
                 error)) {
             Warn(error + "; a second start cannot bring this window to the front");

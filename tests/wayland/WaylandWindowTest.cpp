@@ -1,0 +1,233 @@
+// SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTest>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "app/CMonitorApp.h"
+#include "app/ClientAreaView.h"
+#include "app/MainWindow.h"
+#include "e2e/ChildProcess.h"
+#include "fakes/FakePlatform.h"
+#include "fakes/FakeTimers.h"
+#include "fakes/MemoryRegistry.h"
+#include "fakes/MissingComponent.h"
+#include "fakes/TempDir.h"
+#include "session/CDlgMain.h"
+
+// libdbus keeps an allocation until the end that is no leak of ours; only the sanitizer build
+// reads this.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libdbus-1.so\n";
+}
+
+namespace torvane::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr char kSocket[] = "torvane-test";
+
+bool OnWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+std::string FindProgram(const std::string& name) {
+    std::istringstream path(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "");
+    for (std::string folder; std::getline(path, folder, ':');) {
+        const std::filesystem::path candidate = std::filesystem::path(folder) / name;
+        if (!folder.empty() && ::access(candidate.c_str(), X_OK) == 0) {
+            return candidate.string();
+        }
+    }
+    return {};
+}
+
+// Debian's weston with its headless backend: a real Wayland compositor that needs no screen,
+// on a runtime folder of its own. Up once its socket is there.
+class Weston {
+public:
+    Weston() {
+        const std::string program = FindProgram("weston");
+        const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                             QStringLiteral("/platforms"));
+        if (program.empty() ||
+            platforms.entryList({QStringLiteral("libqwayland*.so")}, QDir::Files).isEmpty()) {
+            return;
+        }
+        m_process = std::make_unique<ChildProcess>(
+            program,
+            std::vector<std::string>{"--backend=headless-backend.so",
+                                     std::string("--socket=") + kSocket, "--width=800",
+                                     "--height=600", "--idle-time=0"},
+            EnvironmentWith({{"XDG_RUNTIME_DIR", m_runtime.Path().string()}}),
+            m_runtime / "weston.log");
+        m_up = WaitUntil(
+                   [this] {
+                       return std::filesystem::exists(m_runtime.Path() / kSocket) ||
+                              !m_process->Running();
+                   },
+                   10s) &&
+               m_process->Running();
+    }
+    ~Weston() {
+        if (m_process) {
+            m_process->Stop(SIGTERM, 5s);
+        }
+    }
+    Weston(const Weston&) = delete;
+    Weston& operator=(const Weston&) = delete;
+
+    bool Up() const { return m_up; }
+    std::string RuntimeDir() const { return m_runtime.Path().string(); }
+
+private:
+    TempDir m_runtime;  // made private to the user, as a runtime folder must be
+    std::unique_ptr<ChildProcess> m_process;
+    bool m_up = false;
+};
+
+// The real window with its owner on doubles of the machine, shown on the compositor.
+class WaylandWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!OnWayland()) {
+            TORVANE_SKIP_WITHOUT("weston with Qt's Wayland platform (weston, qt6-wayland)");
+        }
+        registry.PutDword(kSettingsKey, "InitData", 3);
+        registry.PutDword(kSettingsKey, "AutoStartSessions", 1);  // manual mode
+        app.Create();
+        app.Window().show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&app.Window()));
+    }
+
+    // Lets the compositor answer what the window sent; a protocol error ends the program here.
+    void LetTheCompositorAnswer() {
+        app.Window().ClientArea()->repaint();
+        QTest::qWait(200);
+    }
+
+    // The level falls by one and a session minute passes: one more sample.
+    void RecordASample() {
+        --power.percent;
+        timers.AdvanceMs(60000);
+    }
+
+    FakePowerStatus power;
+    FakeTimers timers;
+    MemoryRegistry registry;
+    MemoryFileStore files;
+    FakeSuspendInhibitor inhibitor;
+    CMonitorApp app{
+        BackgroundServices{power, timers, registry, files, inhibitor, nullptr, [] {}, {}}};
+};
+
+TEST_F(WaylandWindow, ASessionRunsOnThroughMaximiseAndRestore) {
+    MainWindow& window = app.Window();
+    const QSize design = window.size();
+    power.onAc = false;
+    app.Dialog().OnGoStop();
+    timers.AdvanceMs(1000);
+    ASSERT_TRUE(app.Dialog().Session().SessionRunning());
+    RecordASample();
+    const auto samples = [this] { return app.Dialog().Session().Log().count; };
+    const int before = samples();
+
+    // The compositor gives the whole output; the design stays as it is, at the top left.
+    window.showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() > design.width(); }, 5000));
+    LetTheCompositorAnswer();
+    RecordASample();
+    EXPECT_EQ(samples(), before + 1);
+    EXPECT_TRUE(window.isMaximized());
+    EXPECT_GT(window.height(), design.height());
+    EXPECT_EQ(window.ClientArea()->geometry(), QRect(0, 0, 240, 320));
+
+    window.showNormal();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.size() == design; }, 5000));
+    LetTheCompositorAnswer();
+    RecordASample();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(app.Dialog().Session().SessionRunning());
+    EXPECT_EQ(samples(), before + 2);
+}
+
+// A later start of the program, with a launcher's token, while the first runs on the
+// compositor. weston 10 offers no xdg-activation, so the window cannot be brought forward
+// with the token: the later start says the program runs and still ends well.
+TEST(WaylandSecondStart, IsToldWhenTheWindowCouldNotBeBroughtForward) {
+    if (!OnWayland()) {
+        TORVANE_SKIP_WITHOUT("weston with Qt's Wayland platform (weston, qt6-wayland)");
+    }
+    TempDir dir;
+    TempDir::Write(dir / "power/AC/type", "Mains\n");
+    TempDir::Write(dir / "power/AC/online", "1\n");  // nothing records
+    const auto environment = [&](const std::string& token) {
+        return EnvironmentWith({{"QT_QPA_PLATFORM", "wayland"},
+                                {"TORVANE_REGISTRY", dir / "registry.reg"},
+                                {"TORVANE_DEVICE_ROOT", dir / "device"},
+                                {"TORVANE_POWER_SUPPLY", dir / "power"},
+                                {"XDG_CONFIG_HOME", dir / "config"},
+                                {"XDG_DATA_HOME", dir / "data"},
+                                {"XDG_STATE_HOME", dir / "state"},
+                                {"XDG_ACTIVATION_TOKEN", token}});
+    };
+    ChildProcess first(TORVANE_PROGRAM, {}, environment(""), dir / "first.txt");
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            std::error_code ec;
+            for (const auto& entry : std::filesystem::directory_iterator(
+                     std::string(std::getenv("XDG_RUNTIME_DIR")) + "/torvane", ec)) {
+                if (entry.path().extension() == ".sock") {
+                    return true;
+                }
+            }
+            return false;
+        },
+        20s))
+        << TempDir::Read(dir / "first.txt");
+
+    ChildProcess second(TORVANE_PROGRAM, {}, environment("launcher-token-1"), dir / "second.txt");
+    EXPECT_EQ(second.Wait(20s), 0);
+    EXPECT_EQ(TempDir::Read(dir / "second.txt"), "Torvane is already running.\n");
+    EXPECT_TRUE(first.Running());
+    EXPECT_EQ(first.Stop(SIGTERM, 10s), 0) << TempDir::Read(dir / "first.txt");
+}
+
+}  // namespace
+}  // namespace torvane::test
+
+// Every test runs in one widget application on the compositor, started first; without weston
+// or Qt's Wayland platform, on the offscreen platform, where the tests skip (or fail where every
+// component is required). Listing the tests starts nothing.
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    std::unique_ptr<torvane::test::Weston> weston;
+    if (!GTEST_FLAG_GET(list_tests)) {
+        weston = std::make_unique<torvane::test::Weston>();
+    }
+    if (weston && weston->Up()) {
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(weston->RuntimeDir()));
+        qputenv("WAYLAND_DISPLAY", torvane::test::kSocket);
+        qputenv("QT_QPA_PLATFORM", "wayland");
+        qunsetenv("DISPLAY");
+    } else {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
