@@ -121,10 +121,22 @@ void MainWindow::HideToNotifyIcon() {
 
 bool MainWindow::ShowAndActivate(const std::string& activationToken) {
     // Out of minimised, keeping maximised; from hidden, shown anew.
+    const bool wasShown = isVisible();
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
-    return ActivateWindow(*windowHandle(), activationToken);
+    if (ActivateWindow(*windowHandle(), activationToken)) {
+        return true;
+    }
+    // A Wayland client can neither restore its minimised window nor tell that it is minimised:
+    // only an activation brings it back. Without one, a window that is not in front is shown
+    // anew, as after the notification icon, so it always comes back.
+    if (wasShown && !isActiveWindow() &&
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        hide();
+        show();
+    }
+    return false;
 }
 
 void MainWindow::PostQuit(int exitCode) {

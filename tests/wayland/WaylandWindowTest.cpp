@@ -216,7 +216,8 @@ TEST(WaylandSecondStart, IsToldWhenTheWindowCouldNotBeBroughtForward) {
 // component is required). Listing the tests starts nothing.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    std::unique_ptr<torvane::test::Weston> weston;
+    // Static, so that the compositor also ends when a fault ends this program with exit().
+    static std::unique_ptr<torvane::test::Weston> weston;
     if (!GTEST_FLAG_GET(list_tests)) {
         weston = std::make_unique<torvane::test::Weston>();
     }
