@@ -13,6 +13,7 @@ set -euo pipefail
 
 build=(
     cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev librsvg2-bin
+    libxcb1-dev     # bringing the window to the front on X11
     fonts-paratype  # the graph's font, built into the program
 )
 test=(
@@ -20,6 +21,7 @@ test=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core  # the face the text drawing tests measure
     dbus-daemon        # the private system bus of the login manager test
+    weston qt6-wayland # the window on a real Wayland compositor
     desktop-file-utils appstream groff-base dpkg-dev lintian
     reuse              # every file's licence
 )

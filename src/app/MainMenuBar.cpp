@@ -3,6 +3,7 @@
 
 #include "app/MainMenuBar.h"
 
+#include <QEvent>
 #include <QMenu>
 
 #include "session/CDlgMain.h"
@@ -29,6 +30,7 @@ MainMenuBar::MainMenuBar(CDlgMain& dlg, std::function<void(unsigned int)> onComm
 
 QMenu* MainMenuBar::BuildMenu(const QString& title, const std::vector<MenuItem>& items) {
     auto* menu = new QMenu(title, this);
+    menu->installEventFilter(this);
     connect(menu, &QMenu::aboutToShow, this, &MainMenuBar::ApplyStates);
     for (const MenuItem& item : items) {
         if (item.separator) {
@@ -69,6 +71,24 @@ void MainMenuBar::ApplyStates() {
     if (QAction* session = ActionFor(cmd::kStartSession)) {
         session->setText(QString::fromStdString(states.sessionItemText));
     }
+}
+
+bool MainMenuBar::eventFilter(QObject* watched, QEvent* event) {
+    // Placed before the menu's window appears, so a Wayland popup is made where it shows.
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (menu == nullptr || event->type() != QEvent::Show) {
+        return false;
+    }
+    int bottom = mapToGlobal(QPoint(0, 0)).y();  // a top menu ends on the bar
+    for (QMenu* parent : findChildren<QMenu*>()) {
+        if (parent != menu && parent->isVisible() &&
+            parent->actions().contains(menu->menuAction())) {
+            const QRect item = parent->actionGeometry(menu->menuAction());
+            bottom = parent->mapToGlobal(item.bottomLeft()).y() + 1;  // a submenu, on its item
+        }
+    }
+    menu->move(menu->x(), bottom - menu->height());
+    return false;
 }
 
 QAction* MainMenuBar::ActionFor(unsigned int id) const {

@@ -18,6 +18,8 @@ class CDlgMain;
 
 // The menu bar at the bottom of the main window. Built from the menu model; every time a menu
 // is about to open its marks, texts and enabled states are recomputed from the window's owner.
+// Its menus open upwards, above the bar, and their submenus upwards from their item, wherever
+// the window sits: a compositor need not flip a menu that would leave the screen.
 class MainMenuBar : public QMenuBar {
     Q_OBJECT
 public:
@@ -28,6 +30,9 @@ public:
 
     QAction* ActionFor(unsigned int id) const;
     QMenu* TopMenu(int index) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QMenu* BuildMenu(const QString& title, const std::vector<MenuItem>& items);

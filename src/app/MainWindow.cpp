@@ -16,6 +16,7 @@
 #include "app/ClientAreaView.h"
 #include "qt/DialogUnits.h"
 #include "qt/ProgramIcon.h"
+#include "qt/WindowActivation.h"
 #include "session/CDlgMain.h"
 
 // The pictures are compiled into a static library, whose resources must be registered by name.
@@ -40,11 +41,18 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Torvane"));
     setWindowIcon(ProgramIcon());
 
-    m_layout = new QVBoxLayout(this);
+    // The design keeps its size; the window only has to hold it. A window of fixed size would
+    // refuse what a Wayland compositor configures (maximised, tiled), which ends the
+    // connection.
+    auto* design = new QWidget(this);
+    m_layout = new QVBoxLayout(design);
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
     m_layout->setSizeConstraint(QLayout::SetFixedSize);
-    m_client = new ClientAreaView(this);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(design, 0, Qt::AlignLeft | Qt::AlignTop);
+    m_client = new ClientAreaView(design);
     m_layout->addWidget(m_client);
 
     // A picture control takes the size of its picture, whatever the template gives it.
@@ -72,7 +80,7 @@ void MainWindow::Attach(CDlgMain& dlg) {
 }
 
 void MainWindow::SetMenuBar(QWidget* menuBar) {
-    menuBar->setParent(this);
+    menuBar->setParent(m_client->parentWidget());
     m_layout->addWidget(menuBar);
 }
 
@@ -107,13 +115,28 @@ void MainWindow::Minimize() {
     showMinimized();
 }
 
-void MainWindow::ShowAndActivate() {
-    if (isMinimized()) {
-        showNormal();
-    }
+void MainWindow::HideToNotifyIcon() {
+    hide();
+}
+
+bool MainWindow::ShowAndActivate(const std::string& activationToken) {
+    // Out of minimised, keeping maximised; from hidden, shown anew.
+    const bool wasShown = isVisible();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
-    activateWindow();
+    if (ActivateWindow(*windowHandle(), activationToken)) {
+        return true;
+    }
+    // A Wayland client can neither restore its minimised window nor tell that it is minimised:
+    // only an activation brings it back. Without one, a window that is not in front is shown
+    // anew, as after the notification icon, so it always comes back.
+    if (wasShown && !isActiveWindow() &&
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        hide();
+        show();
+    }
+    return false;
 }
 
 void MainWindow::PostQuit(int exitCode) {

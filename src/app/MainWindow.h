@@ -18,7 +18,9 @@ class ClientAreaView;
 
 // The main window: the 240 x 320 client area with the banner, the Go/Stop button and the
 // picture, and the menu bar below it. It forwards the user's actions to the window's owner
-// and carries out the owner's requests (IWindowHost).
+// and carries out the owner's requests (IWindowHost). It takes any size the desktop gives it
+// (maximised, tiled), no smaller than its design: the design stays at the top left and the
+// rest is the window's background.
 class MainWindow : public QWidget, public IWindowHost {
     Q_OBJECT
 public:
@@ -41,7 +43,8 @@ public:
     void FullRedraw() override;
     void RedrawNow() override;
     void Minimize() override;
-    void ShowAndActivate() override;
+    void HideToNotifyIcon() override;
+    bool ShowAndActivate(const std::string& activationToken) override;
     void PostQuit(int exitCode) override;
 
 protected:
@@ -49,7 +52,7 @@ protected:
 
 private:
     CDlgMain* m_dlg = nullptr;
-    QVBoxLayout* m_layout;
+    QVBoxLayout* m_layout;  // the design's: client area and menu bar, at their own size
     ClientAreaView* m_client;
     QLabel* m_banner;
     QPushButton* m_go;

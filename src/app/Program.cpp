@@ -93,11 +93,20 @@ void SweepLeftovers(const Environment& env, const DevicePaths& paths, IRegistry&
     }
 }
 
-// A later start for the same settings file: the running copy comes to the front instead.
+// A later start for the same settings file: the running copy comes to the front instead, with
+// the token of this start. Where the desktop could not be asked with one, the user is told why
+// no window came up.
 int RaiseRunningCopy(const std::string& socketPath, const Environment& env, int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (RunningCopyChannel::AskToRaise(socketPath, std::chrono::seconds(10))) {
-        return 0;
+    switch (
+        RunningCopyChannel::AskToRaise(socketPath, env.activationToken, std::chrono::seconds(10))) {
+        case RunningCopyChannel::Answer::Raised:
+            return 0;
+        case RunningCopyChannel::Answer::Shown:
+            std::fputs("Torvane is already running.\n", stderr);
+            return 0;
+        case RunningCopyChannel::Answer::None:
+            break;
     }
     Warn("Torvane is already running with the settings file " + env.registryPath +
          ", but it does not answer");
@@ -148,72 +157,81 @@ int RunWindow(const CommandLineOptions& options, const Environment& env, int arg
         QString::fromLatin1(kApplicationId.data(), static_cast<qsizetype>(kApplicationId.size())));
     QApplication::setQuitOnLastWindowClosed(false);  // the window's owner decides when to end
 
-    // Heard from the event loop on, including any box the start-up shows; a start heard before
-    // the window exists just ends, as the window is about to show.
-    MainWindow* window = nullptr;
-    RunningCopyChannel channel(socketPath);
-    if (claim == InstanceLock::Result::Held) {
-        std::string error;
-        if (!channel.Listen(
-                [&window] {
-                    if (window != nullptr) {
-                        window->ShowAndActivate();
-                    }
-                },
-                error)) {
-            Warn(error + "; a second start cannot bring this window to the front");
+    int status = 0;
+    {
+        // Heard from the event loop on, including any box the start-up shows; a start heard before
+        // the window exists just ends, as the window is about to show.
+        MainWindow* window = nullptr;
+        RunningCopyChannel channel(socketPath);
+        if (claim == InstanceLock::Result::Held) {
+            std::string error;
+            if (!channel.Listen(
+                    [&window](const std::string& token) {
+                        return window != nullptr && window->ShowAndActivate(token);
+                    },
+                    error)) {
+                Warn(error + "; a second start cannot bring this window to the front");
+            }
         }
-    }
 
-    QtTimers timers(env.timeScale);
-    // A failed power-off is told in a box over the window, once the window exists; from the
-    // event loop, so the process that ended is not held up by it.
-    std::function<void(const std::string&)> tellPowerOffFailure;
-    QtPowerOffCommand powerOffCommand(env.powerOffCommand,
-                                      [&timers, &tellPowerOffFailure](const std::string& message) {
-                                          Warn(message);
-                                          timers.Post([&tellPowerOffFailure, message] {
-                                              if (tellPowerOffFailure) {
-                                                  tellPowerOffFailure(message);
-                                              }
-                                          });
-                                      });
-    std::unique_ptr<IPowerStatus> power;
-    std::function<void()> powerOff;
-    if (options.simulate) {
-        // The simulated battery runs on the timers' clock.
-        power = std::make_unique<SimulatedBattery>([&timers] { return timers.NowMs(); });
-        // The simulated device goes off, and the program with it.
-        powerOff = [] { QCoreApplication::exit(0); };
-    } else {
-        power = std::make_unique<SysfsPowerStatus>(env.powerSupplyDir);
-        powerOff = [&powerOffCommand] { powerOffCommand.Run(); };
-    }
-    QtLoginManager loginManager;
-    LogindSuspendInhibitor inhibitor(loginManager);
+        QtTimers timers(env.timeScale);
+        // A failed power-off is told in a box over the window, once the window exists; from the
+        // event loop, so the process that ended is not held up by it.
+        std::function<void(const std::string&)> tellPowerOffFailure;
+        QtPowerOffCommand powerOffCommand(
+            env.powerOffCommand, [&timers, &tellPowerOffFailure](const std::string& message) {
+                Warn(message);
+                timers.Post([&tellPowerOffFailure, message] {
+                    if (tellPowerOffFailure) {
+                        tellPowerOffFailure(message);
+                    }
+                });
+            });
+        std::unique_ptr<IPowerStatus> power;
+        std::function<void()> powerOff;
+        if (options.simulate) {
+            // The simulated battery runs on the timers' clock.
+            power = std::make_unique<SimulatedBattery>([&timers] { return timers.NowMs(); });
+            // The simulated device goes off, and the program with it.
+            powerOff = [] { QCoreApplication::exit(0); };
+        } else {
+            power = std::make_unique<SysfsPowerStatus>(env.powerSupplyDir);
+            powerOff = [&powerOffCommand] { powerOffCommand.Run(); };
+        }
+        QtLoginManager loginManager;
+        LogindSuspendInhibitor inhibitor(loginManager);
 
-    CMonitorApp monitor(BackgroundServices{*power, timers, registry, files, inhibitor, &journal,
-                                           powerOff, paths.ToHostPath("\\My Documents")});
-    // A signal ends the program as a confirmed Exit does: whatever runs is stopped first, so
-    // the power settings are put back.
-    QuitSignals quitSignals([&monitor] {
-        monitor.Dialog().EndActiveBeforeQuit();
-        monitor.Window().PostQuit(0);
-    });
-    // Made after the signals are heard: one that comes while the window starts up is handled
-    // as soon as the loop runs, instead of ending the program on the spot.
-    XdgAutostartFolder autostart(env.autostartDir);
-    StartupShortcut shortcut(files, autostart,
-                             QCoreApplication::applicationFilePath().toStdString());
-    monitor.SetOptionsRunner([&shortcut](QWidget& parent, CSettingsStore& store) {
-        RunOptionsSheet(&parent, store, shortcut);
-    });
-    monitor.Create();
-    tellPowerOffFailure = [&monitor](const std::string& message) {
-        QtMessageBox(&monitor.Window()).Show(message, MessageButtons::Ok);
-    };
-    window = &monitor.Window();
-    return monitor.Run();
+        CMonitorApp monitor(BackgroundServices{*power, timers, registry, files, inhibitor, &journal,
+                                               powerOff, paths.ToHostPath("\\My Documents")});
+        // A signal ends the program as a confirmed Exit does: whatever runs is stopped first, so
+        // the power settings are put back.
+        QuitSignals quitSignals([&monitor] {
+            monitor.Dialog().EndActiveBeforeQuit();
+            monitor.Window().PostQuit(0);
+        });
+        // Made after the signals are heard: one that comes while the window starts up is handled
+        // as soon as the loop runs, instead of ending the program on the spot.
+        XdgAutostartFolder autostart(env.autostartDir);
+        StartupShortcut shortcut(files, autostart,
+                                 QCoreApplication::applicationFilePath().toStdString());
+        monitor.SetOptionsRunner([&shortcut](QWidget& parent, CSettingsStore& store) {
+            RunOptionsSheet(&parent, store, shortcut);
+        });
+        monitor.Create();
+        tellPowerOffFailure = [&monitor](const std::string& message) {
+            QtMessageBox(&monitor.Window()).Show(message, MessageButtons::Ok);
+        };
+        window = &monitor.Window();
+        status = monitor.Run();
+    }
+    // Everything of the program's own is put away now. Qt 6.4's Wayland client can wait for good
+    // while it disconnects (its event thread on a read that is never made), so on Wayland the
+    // process ends here, before the application is taken down; the kernel closes the rest.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
 
 }  // namespace

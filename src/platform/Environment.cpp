@@ -53,6 +53,7 @@ Environment Environment::FromLookup(const Lookup& lookup, const std::string& hom
     env.powerSupplyDir = orDefault("TORVANE_POWER_SUPPLY", "/sys/class/power_supply");
     env.powerOffCommand = orDefault("TORVANE_POWEROFF_COMMAND", "systemctl poweroff");
     env.historyDir = orDefault("TORVANE_HISTORY_DIR", "/var/lib/upower");
+    env.activationToken = orDefault("XDG_ACTIVATION_TOKEN", get("DESKTOP_STARTUP_ID"));
 
     const std::string scale = get("TORVANE_TIME_SCALE");
     if (!scale.empty()) {

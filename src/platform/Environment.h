@@ -35,6 +35,9 @@ public:
     std::string stateHome;        // $XDG_STATE_HOME, default ~/.local/state
     std::string stateDir;         // <state>/torvane
     std::string runtimeDir;       // $XDG_RUNTIME_DIR/torvane, or the state folder without one
+    // What the launcher gave this start to bring a window to the front with:
+    // $XDG_ACTIVATION_TOKEN (Wayland), else $DESKTOP_STARTUP_ID (X11); empty without one.
+    std::string activationToken;
 
     // Values that were set but could not be used, one sentence each, for the user.
     std::vector<std::string> warnings;

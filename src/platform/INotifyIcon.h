@@ -11,6 +11,9 @@ public:
     virtual ~INotifyIcon() = default;
     virtual void Add() = 0;
     virtual void Remove() = 0;
+    // True when the icon is in a notification area now, so the window can hide behind it. A
+    // tray can come and go: asked anew each time, and the icon is added when one has come.
+    virtual bool Available() = 0;
 };
 
 }  // namespace torvane

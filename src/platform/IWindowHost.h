@@ -18,8 +18,12 @@ public:
     // Draw the graph at once over what the window shows, without invalidating.
     virtual void RedrawNow() = 0;
     virtual void Minimize() = 0;
-    // Show the window and bring it to the foreground.
-    virtual void ShowAndActivate() = 0;
+    // Hide the window; the notification icon brings it back.
+    virtual void HideToNotifyIcon() = 0;
+    // Show the window, from minimised or hidden, and bring it to the foreground, with the
+    // activation token of a later start when there is one (empty: none). True when the desktop
+    // was asked with the token; without one it may keep the window behind others.
+    virtual bool ShowAndActivate(const std::string& activationToken) = 0;
     // End the modal loop with the given exit code.
     virtual void PostQuit(int exitCode) = 0;
 };

@@ -32,4 +32,12 @@ void QtNotifyIcon::Remove() {
     m_icon.reset();
 }
 
+bool QtNotifyIcon::Available() {
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        return false;
+    }
+    Add();  // a tray that came after start-up
+    return m_icon && m_icon->isVisible();
+}
+
 }  // namespace torvane

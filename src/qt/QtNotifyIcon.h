@@ -12,8 +12,9 @@ class QSystemTrayIcon;
 
 namespace torvane {
 
-// The notification-area icon as a system tray icon. Where the desktop has no tray nothing is
-// shown and nothing fails.
+// The notification-area icon as a system tray icon: an X11 tray or a StatusNotifier host on
+// D-Bus, on X11 and on Wayland. Where the desktop has no tray nothing is shown and nothing
+// fails.
 class QtNotifyIcon : public INotifyIcon {
 public:
     // `onTap` runs when the user clicks the icon.
@@ -22,6 +23,7 @@ public:
 
     void Add() override;
     void Remove() override;
+    bool Available() override;
 
 private:
     std::function<void()> m_onTap;

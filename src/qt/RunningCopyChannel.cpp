@@ -11,14 +11,45 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace torvane {
 
 namespace {
 
-constexpr char kRaise[] = "raise\n";
+// A request is "raise", or "raise TOKEN"; the answer "raised" or "shown".
+constexpr char kRaise[] = "raise";
 constexpr char kRaised[] = "raised\n";
+constexpr char kShown[] = "shown\n";
+// Launchers' tokens and startup ids are short printable words; the bound leaves them room.
+constexpr qsizetype kMaxToken = 255;
+constexpr qint64 kMaxLine = 8 + kMaxToken;
+
+bool UsableToken(const QByteArray& token) {
+    return token.size() <= kMaxToken &&
+           std::all_of(token.begin(), token.end(), [](char c) { return c > ' ' && c < 0x7f; });
+}
+
+// The token of a request; nothing when the line is no request of ours.
+std::optional<QByteArray> TokenOfRequest(QByteArray line) {
+    if (!line.endsWith('\n')) {
+        return std::nullopt;
+    }
+    line.chop(1);
+    if (line == kRaise) {
+        return QByteArray();
+    }
+    const QByteArray prefix = QByteArray(kRaise) + ' ';
+    if (!line.startsWith(prefix)) {
+        return std::nullopt;
+    }
+    QByteArray token = line.mid(prefix.size());
+    if (token.isEmpty() || !UsableToken(token)) {
+        return std::nullopt;
+    }
+    return token;
+}
 
 // A link where the socket belongs is never followed, to listen or to ask.
 bool IsLink(const std::string& path) {
@@ -32,7 +63,7 @@ RunningCopyChannel::RunningCopyChannel(std::string socketPath) : m_path(std::mov
 
 RunningCopyChannel::~RunningCopyChannel() = default;
 
-bool RunningCopyChannel::Listen(std::function<void()> raise, std::string& error) {
+bool RunningCopyChannel::Listen(RaiseHandler raise, std::string& error) {
     m_raise = std::move(raise);
     if (IsLink(m_path)) {
         error = m_path + " is a symbolic link, which is not followed";
@@ -53,17 +84,16 @@ bool RunningCopyChannel::Listen(std::function<void()> raise, std::string& error)
             QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
                 if (!socket->canReadLine()) {
-                    if (socket->bytesAvailable() > 64) {
+                    if (socket->bytesAvailable() > kMaxLine) {
                         socket->abort();  // no request of ours is that long
                     }
                     return;
                 }
-                const QByteArray request = socket->readLine(64);
-                if (request == kRaise) {
-                    if (m_raise) {
-                        m_raise();
-                    }
-                    socket->write(kRaised);
+                const std::optional<QByteArray> token =
+                    TokenOfRequest(socket->readLine(kMaxLine + 1));
+                if (token) {
+                    const bool raised = m_raise && m_raise(token->toStdString());
+                    socket->write(raised ? kRaised : kShown);
                     socket->flush();
                 }
                 socket->disconnectFromServer();
@@ -73,8 +103,15 @@ bool RunningCopyChannel::Listen(std::function<void()> raise, std::string& error)
     return true;
 }
 
-bool RunningCopyChannel::AskToRaise(const std::string& socketPath,
-                                    std::chrono::milliseconds timeout) {
+RunningCopyChannel::Answer RunningCopyChannel::AskToRaise(const std::string& socketPath,
+                                                          const std::string& activationToken,
+                                                          std::chrono::milliseconds timeout) {
+    QByteArray request(kRaise);
+    const QByteArray token = QByteArray::fromStdString(activationToken);
+    if (!token.isEmpty() && UsableToken(token)) {
+        request += ' ' + token;
+    }
+    request += '\n';
     QElapsedTimer clock;
     clock.start();
     const auto left = [&] {
@@ -88,15 +125,19 @@ bool RunningCopyChannel::AskToRaise(const std::string& socketPath,
             QThread::msleep(50);
             continue;
         }
-        socket.write(kRaise);
+        socket.write(request);
         if (!socket.waitForBytesWritten(left())) {
-            return false;
+            return Answer::None;
         }
         while (!socket.canReadLine() && socket.waitForReadyRead(left())) {
         }
-        return socket.readLine(64) == kRaised;
+        const QByteArray answer = socket.readLine(64);
+        if (answer == kRaised) {
+            return Answer::Raised;
+        }
+        return answer == kShown ? Answer::Shown : Answer::None;
     }
-    return false;
+    return Answer::None;
 }
 
 }  // namespace torvane

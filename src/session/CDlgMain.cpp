@@ -61,9 +61,7 @@ bool CDlgMain::OnPaintMinimizeCheck() {
     if (!m_settingsRecord.m_bMinimizeOnStart || !m_bMinimizePending) {
         return false;
     }
-    // Twice, as the Minimize command does.
-    m_services.window.Minimize();
-    m_services.window.Minimize();
+    OnMinimize();
     m_bMinimizePending = false;
     return true;
 }

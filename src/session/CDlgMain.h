@@ -68,6 +68,7 @@ public:
 private:
     // The first-run step.
     void InitDefaultSettings();
+    // "Run in background", the Minimize button and the minimise at start.
     void OnMinimize();
     // Minimises the window at the first paint when so configured; true when it did.
     bool OnPaintMinimizeCheck();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/IMessageBox.h"
+#include "platform/INotifyIcon.h"
 #include "platform/IWindowHost.h"
 #include "session/CDlgMain.h"
 
@@ -100,14 +101,21 @@ void CDlgMain::OnClose() {
 }
 
 void CDlgMain::OnMinimize() {
-    // Issued twice, as the handheld's shell needs; timers keep running in the background.
+    // Timers keep running in the background either way. Behind the notification icon where
+    // there is a notification area now; elsewhere minimised as the desktop does it, so the
+    // task bar, the overview or a second start brings it back, never lost to a missing tray.
+    if (m_services.notifyIcon.Available()) {
+        m_services.window.HideToNotifyIcon();
+        return;
+    }
+    // Issued twice, as the handheld's shell needs.
     m_services.window.Minimize();
     m_services.window.Minimize();
 }
 
 void CDlgMain::OnNotifyIcon(unsigned int iconId, unsigned int mouseEvent) {
     if (iconId == cmd::kNotifyIconId && mouseEvent == cmd::kLeftButtonDown) {
-        m_services.window.ShowAndActivate();
+        m_services.window.ShowAndActivate({});
     }
 }
 

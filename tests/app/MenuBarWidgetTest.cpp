@@ -75,6 +75,26 @@ TEST_F(MenuBarWidgetTest, BarSitsUnderTheClientAreaWithItsFourButtons) {
     EXPECT_GE(bar->geometry().top(), 320);
 }
 
+TEST_F(MenuBarWidgetTest, MenusOpenUpwardsFromTheBarAndSubmenusFromTheirItem) {
+    app.Window().move(0, 0);  // with room below, where a menu would open downwards
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions()[1]).center());
+    QMenu* view = bar->TopMenu(1);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    EXPECT_EQ(view->geometry().bottom() + 1, bar->mapToGlobal(QPoint(0, 0)).y());
+
+    QAction* scale = nullptr;
+    for (QAction* action : view->actions()) {
+        scale = action->text() == "Time scale" ? action : scale;
+    }
+    ASSERT_NE(scale, nullptr);
+    view->setActiveAction(scale);
+    QTest::keyClick(view, Qt::Key_Right);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(scale->menu()));
+    EXPECT_EQ(scale->menu()->geometry().bottom(),
+              view->mapToGlobal(view->actionGeometry(scale).bottomLeft()).y());
+    view->hide();
+}
+
 TEST_F(MenuBarWidgetTest, ViewToggleThroughTheMenuStoresAndUnchecks) {
     Choose(1, "Show vertical grid");
     EXPECT_FALSE(app.Dialog().MakeGraphInput().showVGrid);

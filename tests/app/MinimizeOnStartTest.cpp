@@ -53,7 +53,7 @@ TEST_F(MinimizeOnStart, FirstPaintMinimisesOnceAndRestoringStaysRestored) {
     Start(1);
     EXPECT_TRUE(app.Window().isMinimized());
 
-    app.Window().ShowAndActivate();
+    app.Window().ShowAndActivate({});
     app.Window().ClientArea()->repaint();
     QCoreApplication::processEvents();
     EXPECT_FALSE(app.Window().isMinimized());

@@ -5,6 +5,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,6 +41,8 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
         throw std::runtime_error("fork failed");
     }
     if (m_pid == 0) {
+        // Ends with the test, even one that a fault ends at once.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         const int err = ::open(stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (err >= 0) {
             ::dup2(err, 2);

@@ -90,7 +90,11 @@ public:
         }
     }
     void Minimize() override { ++minimizes; }
-    void ShowAndActivate() override { ++activations; }
+    void HideToNotifyIcon() override { ++hides; }
+    bool ShowAndActivate(const std::string& activationToken) override {
+        ++activations;
+        return !activationToken.empty();
+    }
     void PostQuit(int exitCode) override { quitCode = exitCode; }
 
     std::string goCaption;
@@ -98,6 +102,7 @@ public:
     int fullRedraws = 0;
     int directRedraws = 0;
     int minimizes = 0;
+    int hides = 0;
     int activations = 0;
     std::optional<int> quitCode;
     const std::string* status = nullptr;
@@ -109,7 +114,9 @@ class FakeNotifyIcon : public INotifyIcon {
 public:
     void Add() override { present = true; }
     void Remove() override { present = false; }
+    bool Available() override { return present && tray; }
     bool present = false;
+    bool tray = false;  // a notification area to hide in
 };
 
 class FakePowerOffKey : public IPowerOffKey {

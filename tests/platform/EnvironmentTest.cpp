@@ -32,6 +32,7 @@ TEST(Environment, DefaultsFollowTheHomeFolder) {
     EXPECT_EQ(env.powerOffCommand, "systemctl poweroff");
     EXPECT_EQ(env.historyDir, "/var/lib/upower");
     EXPECT_EQ(env.timeScale, 1);
+    EXPECT_EQ(env.activationToken, "");
     EXPECT_TRUE(env.warnings.empty());
 
     EXPECT_EQ(From({}).registryPath, "/home/fallback/.config/torvane/registry.reg");
@@ -47,7 +48,9 @@ TEST(Environment, VariablesOverrideTheDefaults) {
                            {"TORVANE_POWER_SUPPLY", "/tmp/ps"},
                            {"TORVANE_TIME_SCALE", "60"},
                            {"TORVANE_POWEROFF_COMMAND", "true"},
-                           {"TORVANE_HISTORY_DIR", "/tmp/upower"}});
+                           {"TORVANE_HISTORY_DIR", "/tmp/upower"},
+                           {"XDG_ACTIVATION_TOKEN", "wl-7"},
+                           {"DESKTOP_STARTUP_ID", "x11_TIME7"}});
     EXPECT_EQ(env.registryPath, "/cfg/torvane/registry.reg");
     EXPECT_EQ(env.deviceRoot, "/data/torvane/device");
     EXPECT_EQ(env.autostartDir, "/cfg/autostart");
@@ -57,6 +60,7 @@ TEST(Environment, VariablesOverrideTheDefaults) {
     EXPECT_EQ(env.timeScale, 60);
     EXPECT_EQ(env.powerOffCommand, "true");
     EXPECT_EQ(env.historyDir, "/tmp/upower");
+    EXPECT_EQ(env.activationToken, "wl-7");
 
     const auto own = From(
         {{"HOME", "/h"}, {"TORVANE_REGISTRY", "/x/reg.reg"}, {"TORVANE_DEVICE_ROOT", "/x/dev"}});
@@ -68,11 +72,14 @@ TEST(Environment, VariablesOverrideTheDefaults) {
                                 {"XDG_CONFIG_HOME", "cfg"},
                                 {"XDG_DATA_HOME", ""},
                                 {"XDG_RUNTIME_DIR", "run"},
-                                {"TORVANE_POWEROFF_COMMAND", ""}});
+                                {"TORVANE_POWEROFF_COMMAND", ""},
+                                {"XDG_ACTIVATION_TOKEN", ""},
+                                {"DESKTOP_STARTUP_ID", "x11_TIME7"}});
     EXPECT_EQ(relative.configHome, "/h/.config");
     EXPECT_EQ(relative.dataHome, "/h/.local/share");
     EXPECT_EQ(relative.runtimeDir, "/h/.local/state/torvane");
     EXPECT_EQ(relative.powerOffCommand, "systemctl poweroff");
+    EXPECT_EQ(relative.activationToken, "x11_TIME7");  // the X11 launcher's
 }
 
 TEST(Environment, AnUnusableTimeScaleIsReportedAndIgnored) {

@@ -133,6 +133,12 @@ TEST_F(MainGraph, FirstPaintMinimisesTwiceThenDrawsAndNeverAgain) {
     EXPECT_EQ(window.minimizes, 2);
     EXPECT_EQ(picture.draws, (std::vector<std::string>{"erased", "erased"}));
     EXPECT_EQ(picture.minimizesAtDraw, (std::vector<int>{2, 2}));
+
+    notifyIcon.tray = true;  // with a notification area: hidden behind the icon instead
+    Start();
+    dlg->OnPaint(picture);
+    EXPECT_EQ(window.minimizes, 2);
+    EXPECT_EQ(window.hides, 1);
 }
 
 TEST_F(MainGraph, ImmediateRedrawNeverMinimisesAndDrawsOverTheWindow) {

@@ -224,10 +224,15 @@ TEST_F(MenuCommands, CloseButtonEndsAtOnceOnlyWhenNothingRuns) {
     EXPECT_EQ(window.quitCode, 0);
 }
 
-TEST_F(MenuCommands, MinimizeTwiceAndOnlyATapOnOurIconRestores) {
+TEST_F(MenuCommands, MinimizeTwiceWithoutATrayHideWithOneAndOnlyATapOnOurIconRestores) {
     dlg.OnCommand(cmd::kMinimize);
     EXPECT_EQ(window.minimizes, 2);
+    EXPECT_EQ(window.hides, 0);
     EXPECT_TRUE(timers.IsRunning(IDT_MONITOR));
+    notifyIcon.tray = true;  // a tray host has come since
+    dlg.OnCommand(cmd::kMinimize);
+    EXPECT_EQ(window.minimizes, 2);
+    EXPECT_EQ(window.hides, 1);
 
     dlg.OnNotifyIcon(cmd::kNotifyIconId, 514);  // button up: ignored
     dlg.OnNotifyIcon(1290, cmd::kLeftButtonDown);
