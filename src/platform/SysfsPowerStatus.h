@@ -6,28 +6,37 @@
 #include <dirent.h>
 #include <sys/types.h>
 
+#include <array>
+#include <cstdint>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/IPowerStatus.h"
+#include "platform/PowerSupplyRecord.h"
 
 namespace torvane {
 
-// The machine's power status from the kernel's power_supply class folder, read afresh on
-// every call.
+// The machine's power status from the kernel's power_supply class folder (see
+// ReadingOfSupplies for what the figures mean).
 //
-// Batteries are the supplies of type "Battery" that are present and not a peripheral's
-// (scope "Device"). Their level is 100 x the sum of energy_now over the sum of energy_full,
-// or of the charge_ pair when not every battery reports energy, else the mean of "capacity";
-// clamped to 0..100, and -1 when nothing can be read. Whether the machine is on A/C is decided
-// by its chargers (mains and USB supplies, not a peripheral's) when it has any: one online
-// means A/C, all offline means battery power, whatever the batteries say. Only without a
-// charger does a battery decide: one discharging means battery power. In every other case,
-// and when the folder or a charger cannot be read, it counts as A/C.
+// A reading runs on every session tick, so it costs as few system calls as it can: each
+// supply's attribute files are opened once and read again from offset 0, which gives a fresh
+// value in sysfs, and only the files the reading needs are read. The folder is listed again at
+// the auto-start monitor's pace: supplies that came or went, a supply folder or the whole
+// folder made anew, attribute files that were missing, the health figures (design capacities
+// and cycle count, which change rarely). A kept file that fails because its supply went away
+// (such as a USB battery unplugged) lists the folder again at once.
 class SysfsPowerStatus : public IPowerStatus {
 public:
+    using Clock = std::function<std::int64_t()>;  // milliseconds
+    static constexpr std::int64_t kListingPeriodMs = 5000;
+
+    // Paced by the steady clock.
     explicit SysfsPowerStatus(std::string powerSupplyDir);
+    SysfsPowerStatus(std::string powerSupplyDir, Clock clock);
     ~SysfsPowerStatus() override;
 
     SysfsPowerStatus(const SysfsPowerStatus&) = delete;
@@ -36,22 +45,49 @@ public:
     PowerReading Read() override;
 
 private:
-    // The folder and each supply's folder stay open between readings (every attribute is
-    // still opened afresh, by name): a reading costs system calls, and these are most of them.
-    int SupplyFd(const std::string& name);
-    PowerReading ReadSupplies(const std::vector<std::string>& names);
+    enum Attribute : std::size_t {
+        kOnline,
+        kPresent,
+        kStatus,
+        kEnergyNow,
+        kEnergyFull,
+        kEnergyFullDesign,
+        kChargeNow,
+        kChargeFull,
+        kChargeFullDesign,
+        kCapacity,
+        kCycleCount,
+        kAttributeCount
+    };
+    struct KeptSupply {
+        int dir = -1;
+        dev_t dev = 0;
+        ino_t ino = 0;
+        std::string type;
+        std::string scope;
+        std::array<int, kAttributeCount> files{};
+        // Read at each listing.
+        std::optional<std::int64_t> energyFullDesign, chargeFullDesign, cycleCount;
+    };
+
+    void List();
+    std::optional<KeptSupply> OpenSupply(const std::string& name);
+    void OpenMissingFiles(KeptSupply& supply);
+    void ReadHealth(KeptSupply& supply);
+    std::vector<PowerSupplyRecord> ReadRecords();
+    std::optional<std::string> Text(const KeptSupply& supply, Attribute attribute);
+    std::optional<std::int64_t> Number(const KeptSupply& supply, Attribute attribute);
+    static void Close(KeptSupply& supply);
     void CloseAll();
 
     std::string m_dir;
-    struct KeptFolder {
-        int fd;
-        dev_t dev;
-        ino_t ino;
-    };
+    Clock m_clock;
+    std::optional<std::int64_t> m_listedAtMs;
+    bool m_listAgain = false;  // a kept file failed as the files of a removed supply do
     DIR* m_folder = nullptr;
     dev_t m_folderDev = 0;
     ino_t m_folderIno = 0;
-    std::map<std::string, KeptFolder> m_supplies;
+    std::map<std::string, KeptSupply> m_supplies;  // in the order of their names
 };
 
 }  // namespace torvane
