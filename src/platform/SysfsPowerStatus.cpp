@@ -136,7 +136,9 @@ void SysfsPowerStatus::List() {
     } else {
         ::rewinddir(m_folder);
     }
-    std::vector<std::string> names;
+    // The folder's entries with their inode numbers: a supply removed and made again, or a
+    // folder renamed over it, is a new entry and is opened afresh.
+    std::vector<std::pair<std::string, ino_t>> entries;
     for (;;) {
         errno = 0;  // readdir tells its end from a failure only through errno
         const dirent* entry = ::readdir(m_folder);
@@ -147,69 +149,46 @@ void SysfsPowerStatus::List() {
             }
             break;
         }
-        if (entry->d_name[0] != '.') {
-            names.emplace_back(entry->d_name);
+        if (entry->d_name[0] != '.' && entry->d_type != DT_REG) {
+            entries.emplace_back(entry->d_name, entry->d_ino);
         }
     }
-    std::sort(names.begin(), names.end());
-    // Supplies that went away give up their files.
+    std::sort(entries.begin(), entries.end());
     for (auto it = m_supplies.begin(); it != m_supplies.end();) {
-        if (std::binary_search(names.begin(), names.end(), it->first)) {
+        const auto listed = std::lower_bound(entries.begin(), entries.end(),
+                                             std::pair<std::string, ino_t>(it->first, 0));
+        if (listed != entries.end() && listed->first == it->first &&
+            listed->second == it->second.listedIno && !it->second.failed) {
+            ReadHealth(it->second);
             ++it;
         } else {
             Close(it->second);
             it = m_supplies.erase(it);
         }
     }
-    for (const std::string& name : names) {
-        // A kept supply must still be the folder its name stands for: one removed and made
-        // again, or a folder renamed over it, is opened afresh.
-        struct stat folder {};
-        const bool isFolder =
-            ::fstatat(::dirfd(m_folder), name.c_str(), &folder, 0) == 0 && S_ISDIR(folder.st_mode);
-        const auto kept = m_supplies.find(name);
-        if (kept != m_supplies.end()) {
-            if (isFolder && kept->second.dev == folder.st_dev &&
-                kept->second.ino == folder.st_ino) {
-                OpenMissingFiles(kept->second);
-                ReadHealth(kept->second);
-                continue;
-            }
-            Close(kept->second);
-            m_supplies.erase(kept);
-        }
-        if (isFolder) {
-            if (auto opened = OpenSupply(name)) {
+    for (const auto& [name, ino] : entries) {
+        if (m_supplies.count(name) == 0) {
+            if (auto opened = OpenSupply(name, ino)) {
                 m_supplies.emplace(name, *opened);
             }
         }
     }
 }
 
-std::optional<SysfsPowerStatus::KeptSupply> SysfsPowerStatus::OpenSupply(const std::string& name) {
+std::optional<SysfsPowerStatus::KeptSupply> SysfsPowerStatus::OpenSupply(const std::string& name,
+                                                                         ino_t listedIno) {
     KeptSupply supply;
     supply.files.fill(-1);
+    supply.listedIno = listedIno;
     supply.dir = ::openat(::dirfd(m_folder), name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (supply.dir < 0) {
-        return std::nullopt;
-    }
-    struct stat opened {};
-    auto type = ::fstat(supply.dir, &opened) == 0 ? ReadOnce(supply.dir, "type") : std::nullopt;
+    auto type = supply.dir >= 0 ? ReadOnce(supply.dir, "type") : std::nullopt;
     if (!type) {
         // Not kept, so the next listing looks again.
         Close(supply);
         return std::nullopt;
     }
-    supply.dev = opened.st_dev;
-    supply.ino = opened.st_ino;
     supply.type = std::move(*type);
     supply.scope = ReadOnce(supply.dir, "scope").value_or("");
-    OpenMissingFiles(supply);
-    ReadHealth(supply);
-    return supply;
-}
-
-void SysfsPowerStatus::OpenMissingFiles(KeptSupply& supply) {
     // Only what a reading can look at: a charger's online flag, a battery's figures. Other
     // supplies are kept without files, so they cost nothing until they go.
     std::size_t first = 0;
@@ -222,11 +201,11 @@ void SysfsPowerStatus::OpenMissingFiles(KeptSupply& supply) {
         end = kAttributeCount;
     }
     for (std::size_t i = first; i < end; ++i) {
-        if (supply.files[i] < 0) {
-            supply.files[i] =
-                ::openat(supply.dir, kAttributeNames[i], O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        }
+        supply.files[i] =
+            ::openat(supply.dir, kAttributeNames[i], O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     }
+    ReadHealth(supply);
+    return supply;
 }
 
 void SysfsPowerStatus::ReadHealth(KeptSupply& supply) {
@@ -235,7 +214,7 @@ void SysfsPowerStatus::ReadHealth(KeptSupply& supply) {
     supply.cycleCount = Number(supply, kCycleCount);
 }
 
-std::optional<std::string> SysfsPowerStatus::Text(const KeptSupply& supply, Attribute attribute) {
+std::optional<std::string> SysfsPowerStatus::Text(KeptSupply& supply, Attribute attribute) {
     const int fd = supply.files[attribute];
     if (fd < 0) {
         return std::nullopt;
@@ -243,6 +222,7 @@ std::optional<std::string> SysfsPowerStatus::Text(const KeptSupply& supply, Attr
     char buffer[256];
     const ssize_t got = ::pread(fd, buffer, sizeof buffer, 0);
     if (got < 0 && (errno == ENODEV || errno == ENOENT)) {
+        supply.failed = true;
         m_listAgain = true;
     }
     if (got <= 0) {
@@ -251,8 +231,7 @@ std::optional<std::string> SysfsPowerStatus::Text(const KeptSupply& supply, Attr
     return FirstLine(buffer, got);
 }
 
-std::optional<std::int64_t> SysfsPowerStatus::Number(const KeptSupply& supply,
-                                                     Attribute attribute) {
+std::optional<std::int64_t> SysfsPowerStatus::Number(KeptSupply& supply, Attribute attribute) {
     const auto text = Text(supply, attribute);
     if (!text || text->empty()) {
         return std::nullopt;
@@ -267,10 +246,10 @@ std::optional<std::int64_t> SysfsPowerStatus::Number(const KeptSupply& supply,
 
 std::vector<PowerSupplyRecord> SysfsPowerStatus::ReadRecords() {
     std::vector<PowerSupplyRecord> records;
-    std::vector<const KeptSupply*> kept;
+    std::vector<KeptSupply*> kept;
     records.reserve(m_supplies.size());
     kept.reserve(m_supplies.size());
-    for (const auto& [name, supply] : m_supplies) {
+    for (auto& [name, supply] : m_supplies) {
         PowerSupplyRecord& r = records.emplace_back();
         kept.push_back(&supply);
         r.name = name;

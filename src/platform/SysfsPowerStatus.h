@@ -23,12 +23,13 @@ namespace torvane {
 // ReadingOfSupplies for what the figures mean).
 //
 // A reading runs on every session tick, so it costs as few system calls as it can: each
-// supply's attribute files are opened once and read again from offset 0, which gives a fresh
-// value in sysfs, and only the files the reading needs are read. The folder is listed again at
-// the auto-start monitor's pace: supplies that came or went, a supply folder or the whole
-// folder made anew, attribute files that were missing, the health figures (design capacities
-// and cycle count, which change rarely). A kept file that fails because its supply went away
-// (such as a USB battery unplugged) lists the folder again at once.
+// supply's attribute files are opened when the supply is first seen (the kernel gives a supply
+// its attributes when it registers it) and read again from offset 0, which gives a fresh value
+// in sysfs; only the files the reading needs are read. The folder is listed again at the
+// auto-start monitor's pace, for supplies that came or went and a supply folder or the whole
+// folder made anew, and the health figures (design capacities and cycle count, which change
+// rarely) are read again then. A kept file that fails because its supply went away (such as a
+// USB battery unplugged) lists the folder again at once.
 class SysfsPowerStatus : public IPowerStatus {
 public:
     using Clock = std::function<std::int64_t()>;  // milliseconds
@@ -61,8 +62,8 @@ private:
     };
     struct KeptSupply {
         int dir = -1;
-        dev_t dev = 0;
-        ino_t ino = 0;
+        ino_t listedIno = 0;  // the folder entry's own, as listed
+        bool failed = false;  // a file failed as those of a supply that went away do
         std::string type;
         std::string scope;
         std::array<int, kAttributeCount> files{};
@@ -71,19 +72,18 @@ private:
     };
 
     void List();
-    std::optional<KeptSupply> OpenSupply(const std::string& name);
-    void OpenMissingFiles(KeptSupply& supply);
+    std::optional<KeptSupply> OpenSupply(const std::string& name, ino_t listedIno);
     void ReadHealth(KeptSupply& supply);
     std::vector<PowerSupplyRecord> ReadRecords();
-    std::optional<std::string> Text(const KeptSupply& supply, Attribute attribute);
-    std::optional<std::int64_t> Number(const KeptSupply& supply, Attribute attribute);
+    std::optional<std::string> Text(KeptSupply& supply, Attribute attribute);
+    std::optional<std::int64_t> Number(KeptSupply& supply, Attribute attribute);
     static void Close(KeptSupply& supply);
     void CloseAll();
 
     std::string m_dir;
     Clock m_clock;
     std::optional<std::int64_t> m_listedAtMs;
-    bool m_listAgain = false;  // a kept file failed as the files of a removed supply do
+    bool m_listAgain = false;  // a kept file failed
     DIR* m_folder = nullptr;
     dev_t m_folderDev = 0;
     ino_t m_folderIno = 0;
