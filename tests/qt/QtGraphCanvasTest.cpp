@@ -131,15 +131,22 @@ TEST(QtGraphPicture, PaintErasesButTheImmediateDrawKeepsTheWindow) {
     EXPECT_EQ(picture.Image().pixel(61, 58), kWhite);
 
     // The status text's rectangle is cleared before the immediate draw: a longer old text,
-    // wrapped onto a second line, leaves no piece behind.
-    in.status =
-        "Running, Battery: 80%, Run time: 2:00h, Estimated battery life: 10:00h, 8:00h left";
-    picture.PaintErased(in);
-    in.status = "Running, Battery: 80%, Run time: 2:01h";
-    picture.DrawOver(in);
-    GraphPicture fresh;
-    fresh.PaintErased(in);
-    EXPECT_TRUE(picture.Image() == fresh.Image());
+    // wrapped onto a second line, leaves no piece behind, on a screen at 100 % and at 200 %.
+    // Only the status text changed, and only it is told as changed.
+    for (int scale : {1, 2}) {
+        GraphPicture before(scale);
+        in.status =
+            "Running, Battery: 80%, Run time: 2:00h, Estimated battery life: 10:00h, 8:00h left";
+        before.PaintErased(in);
+        in.status = "Running, Battery: 80%, Run time: 2:01h";
+        before.DrawOver(in);
+        GraphPicture fresh(scale);
+        fresh.PaintErased(in);
+        EXPECT_TRUE(before.Image() == fresh.Image()) << "at scale " << scale;
+        EXPECT_TRUE(QRect(2, 241, 193, 33).contains(before.LastChange())) << "at scale " << scale;
+        before.DrawOver(in);
+        EXPECT_TRUE(before.LastChange().isEmpty()) << "at scale " << scale;
+    }
 }
 
 // The pixels of a colour inside an area of the picture, in the image's own pixels.
