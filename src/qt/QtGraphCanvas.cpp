@@ -188,13 +188,22 @@ void QtGraphCanvas::DrawText(const std::string& text, const GraphRect& rect, std
         if (y >= bottom || n * near(y) > clip.bottom()) {
             break;
         }
-        const GraphGlyphs::Run run = layout.Lay(QString::fromStdString(lineText));
+        const QString line = QString::fromStdString(lineText);
+        const GraphGlyphs::Run run = layout.Lay(line);
         const int x = near((format & kTextFlagRight) ? right - run.width : left);
+        // At a larger scale the glyphs stand where the larger font's own advances put them, not
+        // at the line's advances made larger, whose rounding would show as uneven gaps. The
+        // line keeps its place: a right-aligned one still ends at its rectangle's right edge.
+        const GraphGlyphs::Run drawn = n == 1 ? run : glyphs.Lay(line);
+        const bool alignRight = (format & kTextFlagRight) != 0;
+        const int cellWidth = std::max(n * run.width, drawn.width);
+        const int cellLeft = alignRight ? n * (x + run.width) - cellWidth : n * x;
+        const int pen = alignRight ? n * (x + run.width) - drawn.width : n * x;
         // The surface's background mode is opaque and white: each line's cell is filled.
-        Fill(m_surface, QRect(n * x, n * near(y), n * run.width, n * lineHeight), clip, 0xFFFFFFFF);
+        Fill(m_surface, QRect(cellLeft, n * near(y), cellWidth, n * lineHeight), clip, 0xFFFFFFFF);
         const int baseline = n * (near(y) + layout.Ascent());
-        for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
-            glyphs.Paint(m_surface, run.glyphs[i], n * (x + run.x[static_cast<std::size_t>(i)]),
+        for (qsizetype i = 0; i < drawn.glyphs.size(); ++i) {
+            glyphs.Paint(m_surface, drawn.glyphs[i], pen + drawn.x[static_cast<std::size_t>(i)],
                          baseline, clip, m_textColour);
         }
         y += lineHeight;

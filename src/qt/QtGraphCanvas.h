@@ -21,8 +21,8 @@ namespace torvane {
 //
 // Coordinates are the picture's own pixels. A picture whose device pixel ratio is N (2 for a
 // screen at 200 %; 1 to 4) holds N x N pixels for each of them: lines cover the same places,
-// N times as many pixels wide, and text is laid out as at ratio 1 and drawn from the font at
-// N times the size.
+// N times as many pixels wide, and text is broken into lines and placed as at ratio 1, each
+// line drawn from the font at N times the size as that font lays it out.
 class QtGraphCanvas : public GraphCanvas {
 public:
     // `window` is the window's picture, a 32-bit RGB image; it and `font` must outlive the

@@ -336,6 +336,27 @@ TEST_F(QtGraphCanvasText, LabelGlyphsHaveRealWidths) {
     EXPECT_LT(wide, 100);  // 10-pixel text
 }
 
+// At 200 % a line is the font's own text at twice the size, placed as at 100 %: no gap
+// between glyphs grows with the rounding of their advances.
+TEST_F(QtGraphCanvasText, AtTwoHundredPercentTheLargerFontsOwnLayout) {
+    const std::string text = "Run time: 1:20h, 78 % left";
+    for (const std::uint32_t format : {kTextLeftCentred & ~kTextFlagVCentre, kTextRightTop}) {
+        QImage twice = Blank(2);
+        QtGraphCanvas scaled(twice, font);
+        scaled.SelectFont(-10, 100);
+        scaled.SetTextColor(0x000000);
+        scaled.DrawText(text, {10, 100, 200, 115}, format);
+        QImage large(480, 640, QImage::Format_RGB32);
+        large.fill(kWhite);
+        QtGraphCanvas plain(large, font);
+        plain.SelectFont(-20, 100);
+        plain.SetTextColor(0x000000);
+        plain.DrawText(text, {20, 200, 400, 230}, format);
+        EXPECT_EQ(PixelsOf(twice, kBlack, twice.rect()), PixelsOf(large, kBlack, large.rect()))
+            << "format " << format;
+    }
+}
+
 TEST_F(QtGraphCanvasText, ClippedToItsRectangleOverOpaqueWhite) {
     image.fill(qRgb(0, 200, 0));
     canvas.SetTextColor(0x0000FF);
