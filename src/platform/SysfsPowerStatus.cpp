@@ -25,13 +25,13 @@ constexpr const char* kAttributeNames[] = {"online",     "present",     "status"
                                            "capacity",   "cycle_count"};
 
 // The first line of what an attribute file gave, without surrounding blanks.
-std::string FirstLine(const char* buffer, ssize_t got) {
+std::string_view FirstLine(const char* buffer, ssize_t got) {
     std::string_view line(buffer, static_cast<std::size_t>(got));
     line = line.substr(0, line.find('\n'));
     const auto first = line.find_first_not_of(" \t\r");
     const auto last = line.find_last_not_of(" \t\r");
-    return first == std::string_view::npos ? std::string()
-                                           : std::string(line.substr(first, last - first + 1));
+    return first == std::string_view::npos ? std::string_view()
+                                           : line.substr(first, last - first + 1);
 }
 
 // An attribute read once, when its supply is first seen: the type and scope never change.
@@ -46,15 +46,11 @@ std::optional<std::string> ReadOnce(int supplyDir, const char* name) {
     if (got <= 0) {
         return std::nullopt;
     }
-    return FirstLine(buffer, got);
+    return std::string(FirstLine(buffer, got));
 }
 
-bool IsBatteryToRead(const std::string& type, const std::string& scope) {
-    return type == "Battery" && scope != "Device";
-}
-
-bool IsChargerToRead(const std::string& type, const std::string& scope) {
-    return IsChargerType(type) && scope != "Device";
+bool IsBatteryToRead(const PowerSupplyRecord& supply) {
+    return supply.type == "Battery" && supply.scope != "Device";
 }
 
 }  // namespace
@@ -87,10 +83,11 @@ void SysfsPowerStatus::Close(KeptSupply& supply) {
 }
 
 void SysfsPowerStatus::CloseAll() {
-    for (auto& [name, supply] : m_supplies) {
+    for (KeptSupply& supply : m_supplies) {
         Close(supply);
     }
     m_supplies.clear();
+    m_records.clear();
     if (m_folder != nullptr) {
         ::closedir(m_folder);
         m_folder = nullptr;
@@ -103,13 +100,13 @@ PowerReading SysfsPowerStatus::Read() {
         now - *m_listedAtMs >= kListingPeriodMs) {
         List();
     }
-    auto records = ReadRecords();
+    ReadRecords();
     if (m_listAgain) {
         // A supply went away under the reading: the folder as it is now gives the reading.
         List();
-        records = ReadRecords();
+        ReadRecords();
     }
-    return ReadingOfSupplies(records);
+    return ReadingOfSupplies(m_records);
 }
 
 void SysfsPowerStatus::List() {
@@ -154,49 +151,62 @@ void SysfsPowerStatus::List() {
         }
     }
     std::sort(entries.begin(), entries.end());
-    for (auto it = m_supplies.begin(); it != m_supplies.end();) {
-        const auto listed = std::lower_bound(entries.begin(), entries.end(),
-                                             std::pair<std::string, ino_t>(it->first, 0));
-        if (listed != entries.end() && listed->first == it->first &&
-            listed->second == it->second.listedIno && !it->second.failed) {
-            ReadHealth(it->second);
-            ++it;
-        } else {
-            Close(it->second);
-            it = m_supplies.erase(it);
-        }
-    }
+
+    std::vector<KeptSupply> supplies;
+    std::vector<PowerSupplyRecord> records;
+    std::vector<bool> kept(m_supplies.size(), false);
     for (const auto& [name, ino] : entries) {
-        if (m_supplies.count(name) == 0) {
-            if (auto opened = OpenSupply(name, ino)) {
-                m_supplies.emplace(name, *opened);
-            }
+        const auto same = std::lower_bound(
+            m_records.begin(), m_records.end(), name,
+            [](const PowerSupplyRecord& record, const std::string& n) { return record.name < n; });
+        const auto i = static_cast<std::size_t>(same - m_records.begin());
+        if (same != m_records.end() && same->name == name && m_supplies[i].listedIno == ino &&
+            !m_supplies[i].failed) {
+            kept[i] = true;
+            supplies.push_back(m_supplies[i]);
+            records.push_back(std::move(*same));
+            ReadHealth(supplies.back(), records.back());
+            continue;
+        }
+        KeptSupply supply;
+        supply.listedIno = ino;
+        PowerSupplyRecord record;
+        if (OpenSupply(name, supply, record)) {
+            supplies.push_back(supply);
+            records.push_back(std::move(record));
         }
     }
+    // Supplies that went away, or were made anew, give up their files.
+    for (std::size_t i = 0; i < m_supplies.size(); ++i) {
+        if (!kept[i]) {
+            Close(m_supplies[i]);
+        }
+    }
+    m_supplies = std::move(supplies);
+    m_records = std::move(records);
 }
 
-std::optional<SysfsPowerStatus::KeptSupply> SysfsPowerStatus::OpenSupply(const std::string& name,
-                                                                         ino_t listedIno) {
-    KeptSupply supply;
+bool SysfsPowerStatus::OpenSupply(const std::string& name, KeptSupply& supply,
+                                  PowerSupplyRecord& record) {
     supply.files.fill(-1);
-    supply.listedIno = listedIno;
     supply.dir = ::openat(::dirfd(m_folder), name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     auto type = supply.dir >= 0 ? ReadOnce(supply.dir, "type") : std::nullopt;
     if (!type) {
         // Not kept, so the next listing looks again.
         Close(supply);
-        return std::nullopt;
+        return false;
     }
-    supply.type = std::move(*type);
-    supply.scope = ReadOnce(supply.dir, "scope").value_or("");
+    record.name = name;
+    record.type = std::move(*type);
+    record.scope = ReadOnce(supply.dir, "scope").value_or("");
     // Only what a reading can look at: a charger's online flag, a battery's figures. Other
     // supplies are kept without files, so they cost nothing until they go.
     std::size_t first = 0;
     std::size_t end = 0;
-    if (IsChargerToRead(supply.type, supply.scope)) {
+    if (IsMachineCharger(record)) {
         first = kOnline;
         end = kOnline + 1;
-    } else if (IsBatteryToRead(supply.type, supply.scope)) {
+    } else if (IsBatteryToRead(record)) {
         first = kPresent;
         end = kAttributeCount;
     }
@@ -204,17 +214,36 @@ std::optional<SysfsPowerStatus::KeptSupply> SysfsPowerStatus::OpenSupply(const s
         supply.files[i] =
             ::openat(supply.dir, kAttributeNames[i], O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     }
-    ReadHealth(supply);
-    return supply;
+    ReadHealth(supply, record);
+    return true;
 }
 
-void SysfsPowerStatus::ReadHealth(KeptSupply& supply) {
-    supply.energyFullDesign = Number(supply, kEnergyFullDesign);
-    supply.chargeFullDesign = Number(supply, kChargeFullDesign);
-    supply.cycleCount = Number(supply, kCycleCount);
+void SysfsPowerStatus::ReadHealth(KeptSupply& supply, PowerSupplyRecord& record) {
+    record.energyFullDesign = ReadNumber(supply, kEnergyFullDesign);
+    record.chargeFullDesign = ReadNumber(supply, kChargeFullDesign);
+    record.cycleCount = ReadNumber(supply, kCycleCount);
 }
 
-std::optional<std::string> SysfsPowerStatus::Text(KeptSupply& supply, Attribute attribute) {
+bool SysfsPowerStatus::ReadText(KeptSupply& supply, Attribute attribute, std::string& text) {
+    text.clear();
+    const int fd = supply.files[attribute];
+    if (fd < 0) {
+        return false;
+    }
+    char buffer[256];
+    const ssize_t got = ::pread(fd, buffer, sizeof buffer, 0);
+    if (got < 0 && (errno == ENODEV || errno == ENOENT)) {
+        supply.failed = true;
+        m_listAgain = true;
+    }
+    if (got <= 0) {
+        return false;
+    }
+    text = FirstLine(buffer, got);
+    return true;
+}
+
+std::optional<std::int64_t> SysfsPowerStatus::ReadNumber(KeptSupply& supply, Attribute attribute) {
     const int fd = supply.files[attribute];
     if (fd < 0) {
         return std::nullopt;
@@ -228,72 +257,53 @@ std::optional<std::string> SysfsPowerStatus::Text(KeptSupply& supply, Attribute 
     if (got <= 0) {
         return std::nullopt;
     }
-    return FirstLine(buffer, got);
-}
-
-std::optional<std::int64_t> SysfsPowerStatus::Number(KeptSupply& supply, Attribute attribute) {
-    const auto text = Text(supply, attribute);
-    if (!text || text->empty()) {
-        return std::nullopt;
-    }
+    const std::string_view text = FirstLine(buffer, got);
     std::int64_t value = 0;
-    const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), value);
-    if (ec != std::errc() || end != text->data() + text->size()) {
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) {
         return std::nullopt;
     }
     return value;
 }
 
-std::vector<PowerSupplyRecord> SysfsPowerStatus::ReadRecords() {
-    std::vector<PowerSupplyRecord> records;
-    std::vector<KeptSupply*> kept;
-    records.reserve(m_supplies.size());
-    kept.reserve(m_supplies.size());
-    for (auto& [name, supply] : m_supplies) {
-        PowerSupplyRecord& r = records.emplace_back();
-        kept.push_back(&supply);
-        r.name = name;
-        r.type = supply.type;
-        r.scope = supply.scope;
-        if (IsChargerToRead(supply.type, supply.scope)) {
-            r.online = Number(supply, kOnline);
-            continue;
+void SysfsPowerStatus::ReadRecords() {
+    for (std::size_t i = 0; i < m_records.size(); ++i) {
+        KeptSupply& supply = m_supplies[i];
+        PowerSupplyRecord& r = m_records[i];
+        r.present.clear();
+        r.status.clear();
+        r.online = r.energyNow = r.energyFull = r.chargeNow = r.chargeFull = r.capacity =
+            std::nullopt;
+        if (IsMachineCharger(r)) {
+            r.online = ReadNumber(supply, kOnline);
+        } else if (IsBatteryToRead(r) &&
+                   (ReadText(supply, kPresent, r.present), r.present != "0")) {
+            ReadText(supply, kStatus, r.status);
+            r.energyNow = ReadNumber(supply, kEnergyNow);
+            r.energyFull = ReadNumber(supply, kEnergyFull);
         }
-        if (!IsBatteryToRead(supply.type, supply.scope)) {
-            continue;
-        }
-        r.present = Text(supply, kPresent).value_or("");
-        if (r.present == "0") {
-            continue;  // an empty bay
-        }
-        r.status = Text(supply, kStatus).value_or("");
-        r.energyNow = Number(supply, kEnergyNow);
-        r.energyFull = Number(supply, kEnergyFull);
-        r.energyFullDesign = supply.energyFullDesign;
-        r.chargeFullDesign = supply.chargeFullDesign;
-        r.cycleCount = supply.cycleCount;
     }
     // What the level needs beyond the energy pair, read only when it needs it.
-    const bool chargePair = LevelUsesChargePair(records);
-    for (std::size_t i = 0; chargePair && i < records.size(); ++i) {
-        if (IsMachineBattery(records[i])) {
-            records[i].chargeNow = Number(*kept[i], kChargeNow);
-            records[i].chargeFull = Number(*kept[i], kChargeFull);
+    const bool chargePair = LevelUsesChargePair(m_records);
+    for (std::size_t i = 0; chargePair && i < m_records.size(); ++i) {
+        if (IsMachineBattery(m_records[i])) {
+            m_records[i].chargeNow = ReadNumber(m_supplies[i], kChargeNow);
+            m_records[i].chargeFull = ReadNumber(m_supplies[i], kChargeFull);
         }
     }
-    const bool capacity = LevelUsesCapacity(records);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (!IsMachineBattery(records[i])) {
+    const bool capacity = LevelUsesCapacity(m_records);
+    for (std::size_t i = 0; i < m_records.size(); ++i) {
+        PowerSupplyRecord& r = m_records[i];
+        if (!IsMachineBattery(r)) {
             continue;
         }
         if (capacity) {
-            records[i].capacity = Number(*kept[i], kCapacity);
+            r.capacity = ReadNumber(m_supplies[i], kCapacity);
         }
-        if (!chargePair && HealthUsesChargeFull(records[i])) {
-            records[i].chargeFull = Number(*kept[i], kChargeFull);
+        if (!chargePair && HealthUsesChargeFull(r)) {
+            r.chargeFull = ReadNumber(m_supplies[i], kChargeFull);
         }
     }
-    return records;
 }
 
 }  // namespace torvane

@@ -9,7 +9,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -64,19 +63,15 @@ private:
         int dir = -1;
         ino_t listedIno = 0;  // the folder entry's own, as listed
         bool failed = false;  // a file failed as those of a supply that went away do
-        std::string type;
-        std::string scope;
         std::array<int, kAttributeCount> files{};
-        // Read at each listing.
-        std::optional<std::int64_t> energyFullDesign, chargeFullDesign, cycleCount;
     };
 
     void List();
-    std::optional<KeptSupply> OpenSupply(const std::string& name, ino_t listedIno);
-    void ReadHealth(KeptSupply& supply);
-    std::vector<PowerSupplyRecord> ReadRecords();
-    std::optional<std::string> Text(KeptSupply& supply, Attribute attribute);
-    std::optional<std::int64_t> Number(KeptSupply& supply, Attribute attribute);
+    bool OpenSupply(const std::string& name, KeptSupply& supply, PowerSupplyRecord& record);
+    void ReadHealth(KeptSupply& supply, PowerSupplyRecord& record);
+    void ReadRecords();
+    bool ReadText(KeptSupply& supply, Attribute attribute, std::string& text);
+    std::optional<std::int64_t> ReadNumber(KeptSupply& supply, Attribute attribute);
     static void Close(KeptSupply& supply);
     void CloseAll();
 
@@ -87,7 +82,10 @@ private:
     DIR* m_folder = nullptr;
     dev_t m_folderDev = 0;
     ino_t m_folderIno = 0;
-    std::map<std::string, KeptSupply> m_supplies;  // in the order of their names
+    // The supplies in the order of their names, each with its record as last read, which a
+    // reading refreshes in place.
+    std::vector<KeptSupply> m_supplies;
+    std::vector<PowerSupplyRecord> m_records;
 };
 
 }  // namespace torvane
