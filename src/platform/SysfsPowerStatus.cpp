@@ -96,6 +96,9 @@ void SysfsPowerStatus::CloseAll() {
 
 PowerReading SysfsPowerStatus::Read() {
     const std::int64_t now = m_clock();
+    if (m_lastReading && now == m_lastReadingAtMs) {
+        return *m_lastReading;
+    }
     if (!m_listedAtMs || m_listAgain || now < *m_listedAtMs ||
         now - *m_listedAtMs >= kListingPeriodMs) {
         List();
@@ -106,7 +109,9 @@ PowerReading SysfsPowerStatus::Read() {
         List();
         ReadRecords();
     }
-    return ReadingOfSupplies(m_records);
+    m_lastReading = ReadingOfSupplies(m_records);
+    m_lastReadingAtMs = now;
+    return *m_lastReading;
 }
 
 void SysfsPowerStatus::List() {

@@ -28,7 +28,9 @@ namespace torvane {
 // auto-start monitor's pace, for supplies that came or went and a supply folder or the whole
 // folder made anew, and the health figures (design capacities and cycle count, which change
 // rarely) are read again then. A kept file that fails because its supply went away (such as a
-// USB battery unplugged) lists the folder again at once.
+// USB battery unplugged) lists the folder again at once. Readings asked for within the same
+// millisecond, such as the auto-start monitor's and the session's when their ticks fall due
+// together, share one look at the machine.
 class SysfsPowerStatus : public IPowerStatus {
 public:
     using Clock = std::function<std::int64_t()>;  // milliseconds
@@ -78,6 +80,8 @@ private:
     std::string m_dir;
     Clock m_clock;
     std::optional<std::int64_t> m_listedAtMs;
+    std::optional<PowerReading> m_lastReading;
+    std::int64_t m_lastReadingAtMs = 0;
     bool m_listAgain = false;  // a kept file failed
     DIR* m_folder = nullptr;
     dev_t m_folderDev = 0;

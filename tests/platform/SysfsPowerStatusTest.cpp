@@ -118,7 +118,8 @@ TEST_F(PowerSupplyFolder, AnEmptyOrMissingFolderGivesNoLevelOnAc) {
 TEST_F(PowerSupplyFolder, OneReaderFollowsSuppliesAtTheListingPace) {
     std::int64_t nowMs = 0;
     SysfsPowerStatus reader(dir.Path().string(), [&nowMs] { return nowMs; });
-    auto read = [&reader] {
+    auto read = [&reader, &nowMs] {
+        ++nowMs;  // readings within one millisecond are one look at the machine
         const auto reading = reader.Read();
         return std::make_pair(reading.percent, reading.onAc);
     };
@@ -130,11 +131,12 @@ TEST_F(PowerSupplyFolder, OneReaderFollowsSuppliesAtTheListingPace) {
     Supply("AC", {{"type", "Mains"}, {"online", "0"}});
     EXPECT_EQ(read(), std::make_pair(50, false));
     TempDir::Write(dir / "BAT0/capacity", "49\n");
+    EXPECT_EQ(reader.Read().percent, 50);
     EXPECT_EQ(read(), std::make_pair(49, false));
 
     // A charger that comes is seen at the next listing, not before.
     Supply("USB", {{"type", "USB"}, {"online", "1"}});
-    nowMs += SysfsPowerStatus::kListingPeriodMs - 1;
+    nowMs = SysfsPowerStatus::kListingPeriodMs - 1;  // the first listing was at 1 ms
     EXPECT_EQ(read(), std::make_pair(49, false));
     EXPECT_EQ(readListed(), std::make_pair(49, true));
 
