@@ -109,9 +109,15 @@ PowerReading SysfsPowerStatus::Read() {
         List();
         ReadRecords();
     }
-    m_lastReading = ReadingOfSupplies(m_records);
+    PowerReading reading = ReadingOfSupplies(m_records);
+    // Copied into the kept one's own storage, so a reading costs no more allocations.
+    if (m_lastReading) {
+        *m_lastReading = reading;
+    } else {
+        m_lastReading = reading;
+    }
     m_lastReadingAtMs = now;
-    return *m_lastReading;
+    return reading;
 }
 
 void SysfsPowerStatus::List() {
