@@ -7,7 +7,8 @@
 // session runs from the start. At the same time `bench_bare_timer` (a Qt Widgets window whose
 // timer reads one file with pread) makes the same 3600 ticks. Both share the machine's load,
 // so their ratio says more than either figure. Prints both CPU times, their ratio and the
-// program's peak resident memory. Targets: at most 1.5 times the bare timer's CPU, under 40 MB.
+// program's peak resident memory, over three hours. Targets: at most 1.5 times the bare
+// timer's CPU, under 40 MB.
 //
 // TORVANE_BENCH_PROGRAM names another build of the program to measure instead, so two builds
 // can be compared on the same machine.
@@ -105,7 +106,12 @@ void ProgramHourBesideBareTimer(benchmark::State& state) {
     }
     state.SetLabel("targets: cpu_ratio <= 1.5, < 40 MB peak");
 }
-BENCHMARK(ProgramHourBesideBareTimer)->Iterations(1)->Unit(benchmark::kSecond);
+// Each hour's ratio swings with what else the machine is doing; the median of three says more.
+BENCHMARK(ProgramHourBesideBareTimer)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kSecond);
 
 }  // namespace
 
