@@ -4,7 +4,7 @@
 // The floor a session tick is measured against: a Qt Widgets program with one small window
 // whose timer reads one file with pread on every tick, and does nothing else.
 //
-//     bench_bare_timer FILE INTERVAL_MS TICKS
+//     bench_bare_widgets FILE INTERVAL_MS TICKS
 //
 // It ends by itself after TICKS ticks.
 
@@ -20,7 +20,7 @@
 
 int main(int argc, char** argv) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: bench_bare_timer FILE INTERVAL_MS TICKS\n");
+        std::fprintf(stderr, "usage: bench_bare_widgets FILE INTERVAL_MS TICKS\n");
         return 2;
     }
     const int fd = ::open(argv[1], O_RDONLY | O_CLOEXEC);

@@ -4,7 +4,7 @@
 // The whole program for one hour of session time beside the floor it is measured against.
 // `torvane` runs offscreen at TORVANE_TIME_SCALE 60 (one session hour in a minute) on a fake
 // battery that loses one percent every three session minutes, in auto-start mode so the
-// session runs from the start. At the same time `bench_bare_timer` (a Qt Widgets window whose
+// session runs from the start. At the same time `bench_bare_widgets` (a Qt Widgets window whose
 // timer reads one file with pread) makes the same 3600 ticks. Both share the machine's load,
 // so their ratio says more than either figure. Prints both CPU times, their ratio and the
 // program's peak resident memory, over three hours. Targets: at most 1.5 times the bare
@@ -81,7 +81,7 @@ void ProgramHourBesideBareTimer(benchmark::State& state) {
                                           {"XDG_STATE_HOME", dir / "state"},
                                           {"XDG_RUNTIME_DIR", dir / "runtime"}});
         ChildProcess program(ProgramUnderTest(), {}, env, dir / "stderr.txt");
-        ChildProcess bare(TORVANE_BARE_TIMER,
+        ChildProcess bare(BARE_PROGRAM,
                           {dir / "power/AC/online", std::to_string(1000 / kTimeScale),
                            std::to_string(kTicksPerHour)},
                           env, dir / "bare-stderr.txt");
