@@ -1,11 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The whole program for one hour of session time: `torvane` offscreen at TORVANE_TIME_SCALE
-// 1000 (3.6 seconds) on a fake battery that loses one percent every five session minutes, in
-// auto-start mode so the session runs from the start. Prints the CPU seconds and the peak
-// resident memory of the program. Targets: under 0.5 CPU seconds per session hour, under
-// 40 MB peak resident memory.
+// The whole program for one hour of session time beside the floor it is measured against.
+// `torvane` runs offscreen at TORVANE_TIME_SCALE 60 (one session hour in a minute) on a fake
+// battery that loses one percent every three session minutes, in auto-start mode so the
+// session runs from the start. At the same time `bench_bare_widgets` (a Qt Widgets window whose
+// timer reads one file with pread) makes the same 3600 ticks. Both share the machine's load,
+// so their ratio says more than either figure. Prints both CPU times, their ratio and the
+// program's peak resident memory, over three hours. Targets: at most 1.5 times the bare
+// timer's CPU, under 40 MB.
+//
+// TORVANE_BENCH_PROGRAM names another build of the program to measure instead, so two builds
+// can be compared on the same machine.
 
 #include <signal.h>
 #include <sys/stat.h>
@@ -13,6 +19,8 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <string>
 #include <thread>
 
 #include "e2e/ChildProcess.h"
@@ -25,16 +33,37 @@ using torvane::test::ChildProcess;
 using torvane::test::EnvironmentWith;
 using torvane::test::TempDir;
 
-constexpr int kTimeScale = 1000;
-constexpr auto kSessionHour = std::chrono::milliseconds(3600 * 1000 / kTimeScale);
+constexpr int kTimeScale = 60;
+constexpr int kTicksPerHour = 3600;
+constexpr auto kSessionHour = std::chrono::milliseconds(kTicksPerHour * 1000 / kTimeScale);
+constexpr auto kPercentStep = std::chrono::milliseconds(3 * 60 * 1000 / kTimeScale);
+constexpr long long kEnergyFull = 50000000;
 
-void ProgramForOneSessionHour(benchmark::State& state) {
+double CpuSeconds(const struct rusage& usage) {
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+std::string ProgramUnderTest() {
+    const char* other = std::getenv("TORVANE_BENCH_PROGRAM");
+    return other != nullptr && *other != '\0' ? other : TORVANE_PROGRAM;
+}
+
+void ProgramHourBesideBareTimer(benchmark::State& state) {
     for (auto _ : state) {
         TempDir dir;
+        const auto energy = [&dir](int percent) {
+            TempDir::Write(dir / "power/BAT0/energy_now",
+                           std::to_string(kEnergyFull * percent / 100) + "\n");
+            TempDir::Write(dir / "power/BAT0/capacity", std::to_string(percent) + "\n");
+        };
         TempDir::Write(dir / "power/BAT0/type", "Battery\n");
         TempDir::Write(dir / "power/BAT0/present", "1\n");
         TempDir::Write(dir / "power/BAT0/status", "Discharging\n");
-        TempDir::Write(dir / "power/BAT0/capacity", "100\n");
+        TempDir::Write(dir / "power/BAT0/energy_full", std::to_string(kEnergyFull) + "\n");
+        TempDir::Write(dir / "power/BAT0/energy_full_design", "57000000\n");
+        TempDir::Write(dir / "power/BAT0/cycle_count", "112\n");
+        energy(100);
         TempDir::Write(dir / "power/AC/type", "Mains\n");
         TempDir::Write(dir / "power/AC/online", "0\n");
         TempDir::Write(dir / "registry.reg",
@@ -51,29 +80,38 @@ void ProgramForOneSessionHour(benchmark::State& state) {
                                           {"XDG_DATA_HOME", dir / "data"},
                                           {"XDG_STATE_HOME", dir / "state"},
                                           {"XDG_RUNTIME_DIR", dir / "runtime"}});
-        ChildProcess program(TORVANE_PROGRAM, {}, env, dir / "stderr.txt");
+        ChildProcess program(ProgramUnderTest(), {}, env, dir / "stderr.txt");
+        ChildProcess bare(BARE_PROGRAM,
+                          {dir / "power/AC/online", std::to_string(1000 / kTimeScale),
+                           std::to_string(kTicksPerHour)},
+                          env, dir / "bare-stderr.txt");
         const auto start = std::chrono::steady_clock::now();
         for (int percent = 100; std::chrono::steady_clock::now() - start < kSessionHour;) {
-            std::this_thread::sleep_for(kSessionHour / 12);
-            TempDir::Write(dir / "power/BAT0/capacity", std::to_string(--percent) + "\n");
+            std::this_thread::sleep_for(kPercentStep);
+            energy(--percent);
         }
-        if (program.Stop(SIGTERM, 10s) != 0) {
-            state.SkipWithError("the program did not end cleanly");
+        if (program.Stop(SIGTERM, 10s) != 0 || bare.Wait(30s) != 0) {
+            state.SkipWithError("a program did not end cleanly");
             return;
         }
         const auto saved = TempDir::Read(dir / "device/My Documents/autosave.blf");
-        const struct rusage& usage = program.Usage();
-        const double cpu =
-            static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+        const double cpu = CpuSeconds(program.Usage());
+        const double bareCpu = CpuSeconds(bare.Usage());
         state.counters["cpu_seconds"] = cpu;
-        state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+        state.counters["bare_cpu_seconds"] = bareCpu;
+        state.counters["cpu_ratio"] = bareCpu > 0 ? cpu / bareCpu : 0;
+        state.counters["peak_rss_MB"] = static_cast<double>(program.Usage().ru_maxrss) / 1024.0;
         state.counters["samples"] =
             saved.size() >= 8 ? static_cast<double>(saved.size() - 8) / 8 : 0;
     }
-    state.SetLabel("targets: < 0.5 CPU s per session hour, < 40 MB peak");
+    state.SetLabel("targets: cpu_ratio <= 1.5, < 40 MB peak");
 }
-BENCHMARK(ProgramForOneSessionHour)->Iterations(1)->Unit(benchmark::kSecond);
+// Each hour's ratio swings with what else the machine is doing; the median of three says more.
+BENCHMARK(ProgramHourBesideBareTimer)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kSecond);
 
 }  // namespace
 

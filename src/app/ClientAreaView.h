@@ -33,8 +33,8 @@ protected:
 
 private:
     // Gives the picture the scale of the screen the window is on now; a new scale starts a
-    // blank picture.
-    void FollowScreen();
+    // blank picture, and is told.
+    bool FollowScreen();
 
     CDlgMain* m_dlg = nullptr;
     GraphPicture m_picture;

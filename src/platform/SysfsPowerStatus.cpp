@@ -3,7 +3,6 @@
 
 #include "platform/SysfsPowerStatus.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,24 +10,32 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
-#include <cstdint>
-#include <optional>
+#include <chrono>
 #include <string_view>
 #include <system_error>
 #include <utility>
-#include <vector>
 
 namespace torvane {
 
 namespace {
 
-// Sums of attribute values in a type wide enough that absurd values cannot overflow.
-__extension__ using Wide = __int128;
+constexpr const char* kAttributeNames[] = {"online",     "present",     "status",
+                                           "energy_now", "energy_full", "energy_full_design",
+                                           "charge_now", "charge_full", "charge_full_design",
+                                           "capacity",   "cycle_count"};
 
-// The first line of a sysfs attribute without surrounding blanks; nothing when unreadable.
-// Read with plain system calls: this runs on every session tick, and a stream per file costs
-// more than everything else in a tick.
-std::optional<std::string> ReadAttribute(int supplyDir, const char* name) {
+// The first line of what an attribute file gave, without surrounding blanks.
+std::string_view FirstLine(const char* buffer, ssize_t got) {
+    std::string_view line(buffer, static_cast<std::size_t>(got));
+    line = line.substr(0, line.find('\n'));
+    const auto first = line.find_first_not_of(" \t\r");
+    const auto last = line.find_last_not_of(" \t\r");
+    return first == std::string_view::npos ? std::string_view()
+                                           : line.substr(first, last - first + 1);
+}
+
+// An attribute read once, when its supply is first seen: the type and scope never change.
+std::optional<std::string> ReadOnce(int supplyDir, const char* name) {
     const int fd = ::openat(supplyDir, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return std::nullopt;
@@ -39,149 +46,88 @@ std::optional<std::string> ReadAttribute(int supplyDir, const char* name) {
     if (got <= 0) {
         return std::nullopt;
     }
-    std::string_view line(buffer, static_cast<std::size_t>(got));
-    line = line.substr(0, line.find('\n'));
-    const auto first = line.find_first_not_of(" \t\r");
-    const auto last = line.find_last_not_of(" \t\r");
-    return first == std::string_view::npos ? std::string()
-                                           : std::string(line.substr(first, last - first + 1));
+    return std::string(FirstLine(buffer, got));
 }
 
-std::optional<std::int64_t> ReadNumber(int supplyDir, const char* name) {
-    const auto text = ReadAttribute(supplyDir, name);
-    if (!text || text->empty()) {
-        return std::nullopt;
-    }
-    std::int64_t value = 0;
-    const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), value);
-    if (ec != std::errc() || end != text->data() + text->size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// The supplies that feed the machine from outside: mains adapters and USB ports of every kind
-// ("USB", "USB_C", "USB_PD", ...). Other types, such as a phone's "BMS", are never chargers.
-bool IsChargerType(std::string_view type) {
-    return type == "Mains" || type.substr(0, 3) == "USB";
-}
-
-struct Battery {
-    const std::string* name = nullptr;
-    std::optional<std::int64_t> energyNow, energyFull, chargeNow, chargeFull, capacity;
-    std::optional<std::int64_t> energyFullDesign, chargeFullDesign, cycleCount;
-    bool discharging = false;
-};
-
-// 100 x now / full, within 0..100, when both are known and full is above 0.
-std::optional<int> PercentOf(std::optional<std::int64_t> now, std::optional<std::int64_t> full) {
-    if (!now || !full || *full <= 0) {
-        return std::nullopt;
-    }
-    return static_cast<int>(std::clamp<Wide>(Wide{100} * *now / *full, 0, 100));
-}
-
-// One battery's own level, from the first of its figures that gives one.
-int OwnPercent(const Battery& b) {
-    if (const auto energy = PercentOf(b.energyNow, b.energyFull)) {
-        return *energy;
-    }
-    if (const auto charge = PercentOf(b.chargeNow, b.chargeFull)) {
-        return *charge;
-    }
-    if (b.capacity) {
-        return static_cast<int>(std::clamp<std::int64_t>(*b.capacity, 0, 100));
-    }
-    return -1;
-}
-
-// The battery's figures as the reading gives them, its health from the first pair whose last
-// full charge and design capacity are both known.
-BatteryFigures FiguresOf(const Battery& b) {
-    BatteryFigures figures{*b.name, OwnPercent(b), b.discharging};
-    if (b.energyFull && b.energyFullDesign) {
-        figures.full = *b.energyFull;
-        figures.fullDesign = *b.energyFullDesign;
-    } else if (b.chargeFull && b.chargeFullDesign) {
-        figures.full = *b.chargeFull;
-        figures.fullDesign = *b.chargeFullDesign;
-    }
-    figures.cycleCount = b.cycleCount.value_or(0);
-    return figures;
-}
-
-// 100 x now / full over every battery, when every battery reports the pair.
-std::optional<std::int64_t> PairPercent(const std::vector<Battery>& batteries,
-                                        std::optional<std::int64_t> Battery::*now,
-                                        std::optional<std::int64_t> Battery::*full) {
-    Wide sumNow = 0;
-    Wide sumFull = 0;
-    for (const Battery& b : batteries) {
-        if (!(b.*now) || !(b.*full)) {
-            return std::nullopt;
-        }
-        sumNow += *(b.*now);
-        sumFull += *(b.*full);
-    }
-    if (sumFull <= 0) {
-        return std::nullopt;
-    }
-    return static_cast<std::int64_t>(std::clamp<Wide>(100 * sumNow / sumFull, -1, 101));
+bool IsBatteryToRead(const PowerSupplyRecord& supply) {
+    return supply.type == "Battery" && supply.scope != "Device";
 }
 
 }  // namespace
 
-SysfsPowerStatus::SysfsPowerStatus(std::string powerSupplyDir) : m_dir(std::move(powerSupplyDir)) {}
+SysfsPowerStatus::SysfsPowerStatus(std::string powerSupplyDir)
+    : SysfsPowerStatus(std::move(powerSupplyDir), [] {
+          return std::chrono::duration_cast<std::chrono::milliseconds>(
+                     std::chrono::steady_clock::now().time_since_epoch())
+              .count();
+      }) {}
+
+SysfsPowerStatus::SysfsPowerStatus(std::string powerSupplyDir, Clock clock)
+    : m_dir(std::move(powerSupplyDir)), m_clock(std::move(clock)) {}
 
 SysfsPowerStatus::~SysfsPowerStatus() {
     CloseAll();
 }
 
+void SysfsPowerStatus::Close(KeptSupply& supply) {
+    for (int& fd : supply.files) {
+        if (fd >= 0) {
+            ::close(fd);
+            fd = -1;
+        }
+    }
+    if (supply.dir >= 0) {
+        ::close(supply.dir);
+        supply.dir = -1;
+    }
+}
+
 void SysfsPowerStatus::CloseAll() {
-    for (auto& [name, kept] : m_supplies) {
-        ::close(kept.fd);
+    for (KeptSupply& supply : m_supplies) {
+        Close(supply);
     }
     m_supplies.clear();
+    m_records.clear();
     if (m_folder != nullptr) {
         ::closedir(m_folder);
         m_folder = nullptr;
     }
 }
 
-int SysfsPowerStatus::SupplyFd(const std::string& name) {
-    // The kept folder must still be the one the name stands for: a supply removed and made
-    // again, or a folder renamed over it, is opened afresh.
-    struct stat now {};
-    if (::fstatat(::dirfd(m_folder), name.c_str(), &now, 0) != 0 || !S_ISDIR(now.st_mode)) {
-        return -1;
+PowerReading SysfsPowerStatus::Read() {
+    const std::int64_t now = m_clock();
+    if (m_lastReading && now == m_lastReadingAtMs) {
+        return *m_lastReading;
     }
-    auto it = m_supplies.find(name);
-    if (it != m_supplies.end()) {
-        if (it->second.dev == now.st_dev && it->second.ino == now.st_ino) {
-            return it->second.fd;
-        }
-        ::close(it->second.fd);
-        m_supplies.erase(it);
+    if (!m_listedAtMs || m_listAgain || now < *m_listedAtMs ||
+        now - *m_listedAtMs >= kListingPeriodMs) {
+        List();
     }
-    const int fd = ::openat(::dirfd(m_folder), name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    struct stat opened {};
-    if (fd < 0) {
-        return -1;
+    ReadRecords();
+    if (m_listAgain) {
+        // A supply went away under the reading: the folder as it is now gives the reading.
+        List();
+        ReadRecords();
     }
-    if (::fstat(fd, &opened) != 0) {
-        ::close(fd);
-        return -1;
+    PowerReading reading = ReadingOfSupplies(m_records);
+    // Copied into the kept one's own storage, so a reading costs no more allocations.
+    if (m_lastReading) {
+        *m_lastReading = reading;
+    } else {
+        m_lastReading = reading;
     }
-    m_supplies.emplace(name, KeptFolder{fd, opened.st_dev, opened.st_ino});
-    return fd;
+    m_lastReadingAtMs = now;
+    return reading;
 }
 
-PowerReading SysfsPowerStatus::Read() {
+void SysfsPowerStatus::List() {
+    m_listedAtMs = m_clock();
+    m_listAgain = false;
     // The kept folder must still be the one at the path.
     struct stat now {};
     if (::stat(m_dir.c_str(), &now) != 0) {
         CloseAll();
-        return PowerReading{};
+        return;
     }
     if (m_folder != nullptr && (now.st_dev != m_folderDev || now.st_ino != m_folderIno)) {
         CloseAll();
@@ -191,151 +137,184 @@ PowerReading SysfsPowerStatus::Read() {
         struct stat opened {};
         if (m_folder == nullptr || ::fstat(::dirfd(m_folder), &opened) != 0) {
             CloseAll();
-            return PowerReading{};
+            return;
         }
         m_folderDev = opened.st_dev;
         m_folderIno = opened.st_ino;
     } else {
         ::rewinddir(m_folder);
     }
-    std::vector<std::string> names;
+    // The folder's entries with their inode numbers: a supply removed and made again, or a
+    // folder renamed over it, is a new entry and is opened afresh.
+    std::vector<std::pair<std::string, ino_t>> entries;
     for (;;) {
         errno = 0;  // readdir tells its end from a failure only through errno
         const dirent* entry = ::readdir(m_folder);
         if (entry == nullptr) {
             if (errno != 0) {
                 CloseAll();
-                return PowerReading{};
+                return;
             }
             break;
         }
-        if (entry->d_name[0] != '.') {
-            names.emplace_back(entry->d_name);
+        if (entry->d_name[0] != '.' && entry->d_type != DT_REG) {
+            entries.emplace_back(entry->d_name, entry->d_ino);
         }
     }
-    // In the order of their names, so the batteries' figures come in the same order every time.
-    std::sort(names.begin(), names.end());
-    // Supplies that went away give up their folders.
-    for (auto it = m_supplies.begin(); it != m_supplies.end();) {
-        if (std::find(names.begin(), names.end(), it->first) == names.end()) {
-            ::close(it->second.fd);
-            it = m_supplies.erase(it);
-        } else {
-            ++it;
+    std::sort(entries.begin(), entries.end());
+
+    std::vector<KeptSupply> supplies;
+    std::vector<PowerSupplyRecord> records;
+    std::vector<bool> kept(m_supplies.size(), false);
+    for (const auto& [name, ino] : entries) {
+        const auto same = std::lower_bound(
+            m_records.begin(), m_records.end(), name,
+            [](const PowerSupplyRecord& record, const std::string& n) { return record.name < n; });
+        const auto i = static_cast<std::size_t>(same - m_records.begin());
+        if (same != m_records.end() && same->name == name && m_supplies[i].listedIno == ino &&
+            !m_supplies[i].failed) {
+            kept[i] = true;
+            supplies.push_back(m_supplies[i]);
+            records.push_back(std::move(*same));
+            ReadHealth(supplies.back(), records.back());
+            continue;
+        }
+        KeptSupply supply;
+        supply.listedIno = ino;
+        PowerSupplyRecord record;
+        if (OpenSupply(name, supply, record)) {
+            supplies.push_back(supply);
+            records.push_back(std::move(record));
         }
     }
-    return ReadSupplies(names);
+    // Supplies that went away, or were made anew, give up their files.
+    for (std::size_t i = 0; i < m_supplies.size(); ++i) {
+        if (!kept[i]) {
+            Close(m_supplies[i]);
+        }
+    }
+    m_supplies = std::move(supplies);
+    m_records = std::move(records);
 }
 
-PowerReading SysfsPowerStatus::ReadSupplies(const std::vector<std::string>& names) {
-    PowerReading reading;
-    std::vector<Battery> batteries;
-    std::vector<int> batteryDirs;
-    bool anyCharger = false;
-    bool chargerOnline = false;
-    bool chargerUnknown = false;
-    for (const std::string& name : names) {
-        const int supply = SupplyFd(name);
-        const auto type = supply >= 0 ? ReadAttribute(supply, "type") : std::nullopt;
-        if (!type) {
+bool SysfsPowerStatus::OpenSupply(const std::string& name, KeptSupply& supply,
+                                  PowerSupplyRecord& record) {
+    supply.files.fill(-1);
+    supply.dir = ::openat(::dirfd(m_folder), name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    auto type = supply.dir >= 0 ? ReadOnce(supply.dir, "type") : std::nullopt;
+    if (!type) {
+        // Not kept, so the next listing looks again.
+        Close(supply);
+        return false;
+    }
+    record.name = name;
+    record.type = std::move(*type);
+    record.scope = ReadOnce(supply.dir, "scope").value_or("");
+    // Only what a reading can look at: a charger's online flag, a battery's figures. Other
+    // supplies are kept without files, so they cost nothing until they go.
+    std::size_t first = 0;
+    std::size_t end = 0;
+    if (IsMachineCharger(record)) {
+        first = kOnline;
+        end = kOnline + 1;
+    } else if (IsBatteryToRead(record)) {
+        first = kPresent;
+        end = kAttributeCount;
+    }
+    for (std::size_t i = first; i < end; ++i) {
+        supply.files[i] =
+            ::openat(supply.dir, kAttributeNames[i], O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    }
+    ReadHealth(supply, record);
+    return true;
+}
+
+void SysfsPowerStatus::ReadHealth(KeptSupply& supply, PowerSupplyRecord& record) {
+    record.energyFullDesign = ReadNumber(supply, kEnergyFullDesign);
+    record.chargeFullDesign = ReadNumber(supply, kChargeFullDesign);
+    record.cycleCount = ReadNumber(supply, kCycleCount);
+}
+
+bool SysfsPowerStatus::ReadText(KeptSupply& supply, Attribute attribute, std::string& text) {
+    text.clear();
+    const int fd = supply.files[attribute];
+    if (fd < 0) {
+        return false;
+    }
+    char buffer[256];
+    const ssize_t got = ::pread(fd, buffer, sizeof buffer, 0);
+    if (got < 0 && (errno == ENODEV || errno == ENOENT)) {
+        supply.failed = true;
+        m_listAgain = true;
+    }
+    if (got <= 0) {
+        return false;
+    }
+    text = FirstLine(buffer, got);
+    return true;
+}
+
+std::optional<std::int64_t> SysfsPowerStatus::ReadNumber(KeptSupply& supply, Attribute attribute) {
+    const int fd = supply.files[attribute];
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    char buffer[256];
+    const ssize_t got = ::pread(fd, buffer, sizeof buffer, 0);
+    if (got < 0 && (errno == ENODEV || errno == ENOENT)) {
+        supply.failed = true;
+        m_listAgain = true;
+    }
+    if (got <= 0) {
+        return std::nullopt;
+    }
+    const std::string_view text = FirstLine(buffer, got);
+    std::int64_t value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+void SysfsPowerStatus::ReadRecords() {
+    for (std::size_t i = 0; i < m_records.size(); ++i) {
+        KeptSupply& supply = m_supplies[i];
+        PowerSupplyRecord& r = m_records[i];
+        r.present.clear();
+        r.status.clear();
+        r.online = r.energyNow = r.energyFull = r.chargeNow = r.chargeFull = r.capacity =
+            std::nullopt;
+        if (IsMachineCharger(r)) {
+            r.online = ReadNumber(supply, kOnline);
+        } else if (IsBatteryToRead(r) &&
+                   (ReadText(supply, kPresent, r.present), r.present != "0")) {
+            ReadText(supply, kStatus, r.status);
+            r.energyNow = ReadNumber(supply, kEnergyNow);
+            r.energyFull = ReadNumber(supply, kEnergyFull);
+        }
+    }
+    // What the level needs beyond the energy pair, read only when it needs it.
+    const bool chargePair = LevelUsesChargePair(m_records);
+    for (std::size_t i = 0; chargePair && i < m_records.size(); ++i) {
+        if (IsMachineBattery(m_records[i])) {
+            m_records[i].chargeNow = ReadNumber(m_supplies[i], kChargeNow);
+            m_records[i].chargeFull = ReadNumber(m_supplies[i], kChargeFull);
+        }
+    }
+    const bool capacity = LevelUsesCapacity(m_records);
+    for (std::size_t i = 0; i < m_records.size(); ++i) {
+        PowerSupplyRecord& r = m_records[i];
+        if (!IsMachineBattery(r)) {
             continue;
         }
-        if (*type != "Battery") {
-            if (!IsChargerType(*type) ||
-                ReadAttribute(supply, "scope") == std::optional<std::string>("Device")) {
-                continue;
-            }
-            anyCharger = true;
-            const auto online = ReadNumber(supply, "online");
-            chargerOnline = chargerOnline || (online && *online > 0);
-            chargerUnknown = chargerUnknown || !online;
-            continue;
+        if (capacity) {
+            r.capacity = ReadNumber(m_supplies[i], kCapacity);
         }
-        if (ReadAttribute(supply, "present") == std::optional<std::string>("0") ||
-            ReadAttribute(supply, "scope") == std::optional<std::string>("Device")) {
-            continue;
-        }
-        Battery b;
-        b.name = &name;
-        b.energyNow = ReadNumber(supply, "energy_now");
-        b.energyFull = ReadNumber(supply, "energy_full");
-        b.energyFullDesign = ReadNumber(supply, "energy_full_design");
-        b.cycleCount = ReadNumber(supply, "cycle_count");
-        b.discharging =
-            ReadAttribute(supply, "status") == std::optional<std::string>("Discharging");
-        batteries.push_back(b);
-        batteryDirs.push_back(supply);
-    }
-    // The charge pair and the capacity are read only when the energy pair does not give the
-    // level of every battery.
-    const auto everyBatteryHas = [&batteries](std::optional<std::int64_t> Battery::*now,
-                                              std::optional<std::int64_t> Battery::*full) {
-        return std::all_of(batteries.begin(), batteries.end(),
-                           [&](const Battery& b) { return (b.*now) && (b.*full); });
-    };
-    if (!everyBatteryHas(&Battery::energyNow, &Battery::energyFull)) {
-        for (std::size_t i = 0; i < batteries.size(); ++i) {
-            batteries[i].chargeNow = ReadNumber(batteryDirs[i], "charge_now");
-            batteries[i].chargeFull = ReadNumber(batteryDirs[i], "charge_full");
-        }
-        if (!everyBatteryHas(&Battery::chargeNow, &Battery::chargeFull)) {
-            for (std::size_t i = 0; i < batteries.size(); ++i) {
-                batteries[i].capacity = ReadNumber(batteryDirs[i], "capacity");
-            }
+        if (!chargePair && HealthUsesChargeFull(r)) {
+            r.chargeFull = ReadNumber(m_supplies[i], kChargeFull);
         }
     }
-
-    // The charge pair's health figures only for a battery whose energy pair gives none.
-    for (std::size_t i = 0; i < batteries.size(); ++i) {
-        Battery& b = batteries[i];
-        if (!b.energyFull || !b.energyFullDesign) {
-            if (!b.chargeFull) {
-                b.chargeFull = ReadNumber(batteryDirs[i], "charge_full");
-            }
-            b.chargeFullDesign = ReadNumber(batteryDirs[i], "charge_full_design");
-        }
-    }
-
-    std::optional<std::int64_t> percent;
-    if (!batteries.empty()) {
-        percent = PairPercent(batteries, &Battery::energyNow, &Battery::energyFull);
-        if (!percent) {
-            percent = PairPercent(batteries, &Battery::chargeNow, &Battery::chargeFull);
-        }
-        if (!percent) {
-            Wide sum = 0;
-            std::int64_t count = 0;
-            for (const Battery& b : batteries) {
-                if (b.capacity) {
-                    sum += *b.capacity;
-                    ++count;
-                }
-            }
-            if (count > 0) {
-                percent = static_cast<std::int64_t>(std::clamp<Wide>(sum / count, -1, 101));
-            }
-        }
-    }
-    if (percent) {
-        reading.percent = static_cast<int>(std::clamp<std::int64_t>(*percent, 0, 100));
-    }
-    reading.batteries.reserve(batteries.size());
-    for (const Battery& b : batteries) {
-        reading.batteries.push_back(FiguresOf(b));
-    }
-
-    if (anyCharger) {
-        // The chargers know whether the cable is in; a battery may still read "Full" or "Not
-        // charging" for a while after it was pulled. One that cannot be read counts as online.
-        reading.onAc = chargerOnline || chargerUnknown;
-        return reading;
-    }
-    bool discharging = false;
-    for (const Battery& b : batteries) {
-        discharging = discharging || b.discharging;
-    }
-    reading.onAc = !discharging;
-    return reading;
 }
 
 }  // namespace torvane

@@ -22,20 +22,24 @@ GraphGlyphs::Run GraphGlyphs::Lay(const QString& text) const {
     run.glyphs = m_raw.glyphIndexesForString(text);
     const QList<QPointF> advances = m_raw.advancesForGlyphIndexes(run.glyphs);
     run.x.reserve(static_cast<std::size_t>(advances.size()));
+    // Each glyph at the whole pixel nearest to where the font's own advances put it, so the
+    // rounding never adds up along the line.
+    qreal pen = 0;
     for (const QPointF& advance : advances) {
-        run.x.push_back(run.width);
-        run.width += qRound(advance.x());
+        run.x.push_back(qRound(pen));
+        pen += advance.x();
     }
+    run.width = qRound(pen);
     return run;
 }
 
 int GraphGlyphs::Width(const QString& text) const {
-    int width = 0;
+    qreal width = 0;
     for (const QPointF& advance :
          m_raw.advancesForGlyphIndexes(m_raw.glyphIndexesForString(text))) {
-        width += qRound(advance.x());
+        width += advance.x();
     }
-    return width;
+    return qRound(width);
 }
 
 const GraphGlyphs::Mask& GraphGlyphs::MaskOf(quint32 glyph) {

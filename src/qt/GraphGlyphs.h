@@ -17,9 +17,9 @@
 namespace torvane {
 
 // The graph's font at one pixel size: how text is laid out, and each glyph as drawn without
-// smoothing. Glyphs stand on whole pixels, one after the other at their rounded advances: an
-// unsmoothed 10-pixel font needs nothing more, and it spares a full text layout per label.
-// Needs a QGuiApplication.
+// smoothing. Glyphs stand on whole pixels, each at the font's own advances from the start of
+// the line rounded to the nearest pixel: an unsmoothed font needs nothing more, and it spares
+// a full text layout per label. Needs a QGuiApplication.
 class GraphGlyphs {
 public:
     // One line of text: glyphs and their pen positions from x = 0, and the line's width.

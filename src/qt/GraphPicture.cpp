@@ -24,21 +24,29 @@ void GraphPicture::SetScale(int scale) {
 
 void GraphPicture::PaintErased(const GraphInput& input) {
     m_image.fill(kBackground);
-    QtGraphCanvas canvas(m_image, m_font);
+    QtGraphCanvas canvas(m_image, m_font, &m_bitmap);
     DrawGraph(canvas, input);
+    m_changed = m_image.rect();
 }
 
 void GraphPicture::DrawOver(const GraphInput& input) {
+    QtGraphCanvas canvas(m_image, m_font, &m_bitmap);
     const GraphRect status = StatusTextRect(input);
-    const QRect clear =
+    canvas.EraseAtBegin(
         QRect(QPoint(status.left, status.top), QPoint(status.right - 1, status.bottom - 1))
-            .intersected(m_image.rect());
-    for (int y = clear.top(); y <= clear.bottom(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
-        std::fill(row + clear.left(), row + clear.right() + 1, kBackground);
-    }
-    QtGraphCanvas canvas(m_image, m_font);
+            .intersected(QRect(0, 0, kWindowWidth, kWindowHeight)));
     DrawGraph(canvas, input);
+    m_changed = canvas.Changed();
+}
+
+QRect GraphPicture::LastChange() const {
+    if (m_changed.isEmpty()) {
+        return {};
+    }
+    // Every window pixel that holds a changed one.
+    const int n = m_scale;
+    return QRect(QPoint(m_changed.left() / n, m_changed.top() / n),
+                 QPoint(m_changed.right() / n, m_changed.bottom() / n));
 }
 
 }  // namespace torvane

@@ -40,11 +40,17 @@ public:
     void DrawOver(const GraphInput& input) override;
 
     const QImage& Image() const { return m_image; }
+    // The part of the picture, in the window's pixels, that the last drawing changed: all of
+    // it after PaintErased, only what now differs after DrawOver (nothing, when it drew the
+    // same picture again).
+    QRect LastChange() const;
 
 private:
     int m_scale = 1;
     QImage m_image;
     GraphFont m_font;
+    QImage m_bitmap;  // the compositions' bitmap, kept from one to the next
+    QRect m_changed;  // in the image's pixels
 };
 
 }  // namespace torvane

@@ -24,6 +24,33 @@ void CopyBlock(const QImage& from, QImage& to, std::int32_t w, std::int32_t h) {
     }
 }
 
+// Copies the top-left w x h pixels of one image into another, as far as both reach, and
+// returns the part of the target that changed.
+QRect CopyChanges(const QImage& from, QImage& to, std::int32_t w, std::int32_t h) {
+    const int width = std::clamp(w, 0, std::min(from.width(), to.width()));
+    const int height = std::clamp(h, 0, std::min(from.height(), to.height()));
+    const std::size_t bytes = static_cast<std::size_t>(width) * sizeof(QRgb);
+    QRect changed;
+    for (int y = 0; y < height; ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(from.constScanLine(y));
+        auto* target = reinterpret_cast<QRgb*>(to.scanLine(y));
+        if (std::memcmp(source, target, bytes) == 0) {
+            continue;
+        }
+        int first = 0;
+        while (source[first] == target[first]) {
+            ++first;
+        }
+        int last = width - 1;
+        while (source[last] == target[last]) {
+            --last;
+        }
+        changed |= QRect(first, y, last - first + 1, 1);
+        std::memcpy(target, source, bytes);
+    }
+    return changed;
+}
+
 // Fills the part of a rectangle that lies inside `clip`.
 void Fill(const PixelSurface& surface, const QRect& rect, const QRect& clip, std::uint32_t pixel) {
     const QRect area =
@@ -41,10 +68,11 @@ std::int32_t QtGraphCanvas::Scaled(std::int32_t v) const {
         std::clamp<std::int64_t>(std::int64_t{v} * m_scale, 0, 1 << 16));
 }
 
-QtGraphCanvas::QtGraphCanvas(QImage& window, GraphFont& font)
+QtGraphCanvas::QtGraphCanvas(QImage& window, GraphFont& font, QImage* bitmap)
     : m_window(window),
       m_scale(std::clamp(qRound(window.devicePixelRatio()), 1, 4)),
       m_font(font),
+      m_bitmap(bitmap != nullptr ? *bitmap : m_ownBitmap),
       m_target(&window) {
     SetTarget(window);
 }
@@ -72,12 +100,20 @@ void QtGraphCanvas::BeginComposition(std::int32_t bitmapWidth, std::int32_t bitm
     CopyBlock(m_window, m_bitmap, Scaled(copyWidth), Scaled(copyHeight));
     m_saved = m_state;
     SetTarget(m_bitmap);
+    if (!m_erase.isEmpty()) {
+        const int n = m_scale;
+        const QRect area(n * m_erase.left(), n * m_erase.top(), n * m_erase.width(),
+                         n * m_erase.height());
+        Fill(m_surface, area, m_window.rect(), 0xFFFFFFFF);
+        m_erase = QRect();
+    }
 }
 
 void QtGraphCanvas::EndComposition(std::int32_t copyWidth, std::int32_t copyHeight) {
     m_state = m_saved;
+    m_changed = QRect();
     if (m_target == &m_bitmap) {
-        CopyBlock(m_bitmap, m_window, Scaled(copyWidth), Scaled(copyHeight));
+        m_changed = CopyChanges(m_bitmap, m_window, Scaled(copyWidth), Scaled(copyHeight));
     }
     SetTarget(m_window);
 }
@@ -152,13 +188,22 @@ void QtGraphCanvas::DrawText(const std::string& text, const GraphRect& rect, std
         if (y >= bottom || n * near(y) > clip.bottom()) {
             break;
         }
-        const GraphGlyphs::Run run = layout.Lay(QString::fromStdString(lineText));
+        const QString line = QString::fromStdString(lineText);
+        const GraphGlyphs::Run run = layout.Lay(line);
         const int x = near((format & kTextFlagRight) ? right - run.width : left);
+        // At a larger scale the glyphs stand where the larger font's own advances put them, not
+        // at the line's advances made larger, whose rounding would show as uneven gaps. The
+        // line keeps its place: a right-aligned one still ends at its rectangle's right edge.
+        const GraphGlyphs::Run drawn = n == 1 ? run : glyphs.Lay(line);
+        const bool alignRight = (format & kTextFlagRight) != 0;
+        const int cellWidth = std::max(n * run.width, drawn.width);
+        const int cellLeft = alignRight ? n * (x + run.width) - cellWidth : n * x;
+        const int pen = alignRight ? n * (x + run.width) - drawn.width : n * x;
         // The surface's background mode is opaque and white: each line's cell is filled.
-        Fill(m_surface, QRect(n * x, n * near(y), n * run.width, n * lineHeight), clip, 0xFFFFFFFF);
+        Fill(m_surface, QRect(cellLeft, n * near(y), cellWidth, n * lineHeight), clip, 0xFFFFFFFF);
         const int baseline = n * (near(y) + layout.Ascent());
-        for (qsizetype i = 0; i < run.glyphs.size(); ++i) {
-            glyphs.Paint(m_surface, run.glyphs[i], n * (x + run.x[static_cast<std::size_t>(i)]),
+        for (qsizetype i = 0; i < drawn.glyphs.size(); ++i) {
+            glyphs.Paint(m_surface, drawn.glyphs[i], pen + drawn.x[static_cast<std::size_t>(i)],
                          baseline, clip, m_textColour);
         }
         y += lineHeight;

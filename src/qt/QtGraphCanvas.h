@@ -21,13 +21,15 @@ namespace torvane {
 //
 // Coordinates are the picture's own pixels. A picture whose device pixel ratio is N (2 for a
 // screen at 200 %; 1 to 4) holds N x N pixels for each of them: lines cover the same places,
-// N times as many pixels wide, and text is laid out as at ratio 1 and drawn from the font at
-// N times the size.
+// N times as many pixels wide, and text is broken into lines and placed as at ratio 1, each
+// line drawn from the font at N times the size as that font lays it out.
 class QtGraphCanvas : public GraphCanvas {
 public:
     // `window` is the window's picture, a 32-bit RGB image; it and `font` must outlive the
-    // canvas.
-    QtGraphCanvas(QImage& window, GraphFont& font);
+    // canvas. A composition draws into a bitmap of its own; `bitmap`, when given, is kept by
+    // the caller from one canvas to the next, so that a picture drawn again and again does not
+    // make one each time.
+    QtGraphCanvas(QImage& window, GraphFont& font, QImage* bitmap = nullptr);
 
     QtGraphCanvas(const QtGraphCanvas&) = delete;
     QtGraphCanvas& operator=(const QtGraphCanvas&) = delete;
@@ -47,6 +49,12 @@ public:
 
     static QRgb ToRgb(COLORREF colour);
 
+    // An area of the window, in the picture's pixels, that the next composition erases to
+    // white as it begins, before anything is drawn.
+    void EraseAtBegin(const QRect& area) { m_erase = area; }
+    // The window's pixels that the last composition changed, in the image's own pixels.
+    const QRect& Changed() const { return m_changed; }
+
     // Character heights are held to this many pixels.
     static constexpr int kMaxFontPixels = 100;
 
@@ -62,8 +70,11 @@ private:
     QImage& m_window;
     const int m_scale;  // pixels of the image per picture pixel, each way
     GraphFont& m_font;
-    QImage m_bitmap;
+    QImage m_ownBitmap;
+    QImage& m_bitmap;
     QImage* m_target;
+    QRect m_erase;
+    QRect m_changed;
     PixelSurface m_surface;  // m_target's pixels
     State m_state;
     State m_saved;  // the surface's state when the composition began

@@ -23,7 +23,12 @@ void QtTimers::SetHandler(Handler handler) {
 }
 
 int QtTimers::ScaledInterval(unsigned int periodMs, int timeScale) {
-    const unsigned int scaled = periodMs / static_cast<unsigned int>(std::max(timeScale, 1));
+    const auto scale = static_cast<unsigned int>(std::max(timeScale, 1));
+    // Whole seconds stay whole multiples of one scaled second, so that timers whose periods
+    // are multiples of each other fall due together, as they do unscaled, and share a wake-up.
+    const unsigned int second = 1000 / scale;
+    const unsigned int scaled =
+        second > 0 ? periodMs / 1000 * second + periodMs % 1000 / scale : periodMs / scale;
     return static_cast<int>(std::clamp(scaled, 1u, static_cast<unsigned int>(INT_MAX)));
 }
 

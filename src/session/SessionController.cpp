@@ -188,6 +188,13 @@ void SessionController::SetSessionOrigin() {
     m_bAutoSaveFailing = false;
 }
 
+void SessionController::StartSessionTimer() {
+    // The monitor starts again with the session, so that each of its ticks falls due with a
+    // session tick and the two share one wake-up.
+    m_nMonitorTimer = m_services.timers.SetTimer(IDT_MONITOR, kMonitorPeriodMs);
+    m_nSessionTimer = m_services.timers.SetTimer(IDT_SESSION, kSessionPeriodMs);
+}
+
 void SessionController::OnMonitorTick() {
     if (!m_bAutoStartMode) {
         return;
@@ -195,7 +202,7 @@ void SessionController::OnMonitorTick() {
     const bool onAc = ReadPower().onAc;
     if (!onAc && m_nSessionTimer == 0 && !m_bPowerOffSent) {
         SetSessionOrigin();
-        m_nSessionTimer = m_services.timers.SetTimer(IDT_SESSION, kSessionPeriodMs);
+        StartSessionTimer();
         m_btnGo.SetWindowText("Stop");
         m_btnGo.EnableWindow(false);
         if (m_nCountdownTimer != 0) {
@@ -218,7 +225,7 @@ void SessionController::OnCountdownTick() {
         return;
     }
     if (!ReadPower().onAc) {
-        m_nSessionTimer = m_services.timers.SetTimer(IDT_SESSION, kSessionPeriodMs);
+        StartSessionTimer();
         m_btnGo.SetWindowText("Stop");
         m_btnGo.EnableWindow(true);
         m_services.timers.KillTimer(IDT_COUNTDOWN);

@@ -95,6 +95,7 @@ private:
     // Power settings for a session: true overrides the suspend timeout, false restores it.
     void OverrideSuspendTimeout(bool bOverride);
     void KillSessionTimers();
+    void StartSessionTimer();
     std::string RunningStatus(std::int32_t p, std::int32_t tNow, std::int32_t tLast) const;
     // Runs `call` from the event loop as a posted message, never inside the handler now
     // running, and not at all once this object is gone.

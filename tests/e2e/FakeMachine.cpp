@@ -23,7 +23,7 @@ using namespace std::chrono_literals;
 
 PowerSupplyWatch::PowerSupplyWatch(const std::string& chargerFolder)
     : m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
-    if (m_fd < 0 || ::inotify_add_watch(m_fd, chargerFolder.c_str(), IN_CLOSE_NOWRITE) < 0) {
+    if (m_fd < 0 || ::inotify_add_watch(m_fd, chargerFolder.c_str(), IN_ACCESS) < 0) {
         throw std::runtime_error("cannot watch " + chargerFolder);
     }
 }

@@ -23,7 +23,7 @@ struct Sample {
     std::int32_t percent;
 };
 
-// Counts the program's looks at the power supply: every reading opens the mains' `online` flag,
+// Counts the program's looks at the power supply: every reading reads the mains' `online` flag,
 // so the count goes up with every timer tick that reads the power status. A test that wants to
 // see that something does NOT happen waits for a few of these rather than for a fixed time.
 class PowerSupplyWatch {

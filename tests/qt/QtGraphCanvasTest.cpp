@@ -131,15 +131,22 @@ TEST(QtGraphPicture, PaintErasesButTheImmediateDrawKeepsTheWindow) {
     EXPECT_EQ(picture.Image().pixel(61, 58), kWhite);
 
     // The status text's rectangle is cleared before the immediate draw: a longer old text,
-    // wrapped onto a second line, leaves no piece behind.
-    in.status =
-        "Running, Battery: 80%, Run time: 2:00h, Estimated battery life: 10:00h, 8:00h left";
-    picture.PaintErased(in);
-    in.status = "Running, Battery: 80%, Run time: 2:01h";
-    picture.DrawOver(in);
-    GraphPicture fresh;
-    fresh.PaintErased(in);
-    EXPECT_TRUE(picture.Image() == fresh.Image());
+    // wrapped onto a second line, leaves no piece behind, on a screen at 100 % and at 200 %.
+    // Only the status text changed, and only it is told as changed.
+    for (int scale : {1, 2}) {
+        GraphPicture before(scale);
+        in.status =
+            "Running, Battery: 80%, Run time: 2:00h, Estimated battery life: 10:00h, 8:00h left";
+        before.PaintErased(in);
+        in.status = "Running, Battery: 80%, Run time: 2:01h";
+        before.DrawOver(in);
+        GraphPicture fresh(scale);
+        fresh.PaintErased(in);
+        EXPECT_TRUE(before.Image() == fresh.Image()) << "at scale " << scale;
+        EXPECT_TRUE(QRect(2, 241, 193, 33).contains(before.LastChange())) << "at scale " << scale;
+        before.DrawOver(in);
+        EXPECT_TRUE(before.LastChange().isEmpty()) << "at scale " << scale;
+    }
 }
 
 // The pixels of a colour inside an area of the picture, in the image's own pixels.
@@ -327,6 +334,27 @@ TEST_F(QtGraphCanvasText, LabelGlyphsHaveRealWidths) {
     EXPECT_GT(narrow, 3);  // four separate strokes, not an empty box
     EXPECT_GT(wide, 2 * narrow);
     EXPECT_LT(wide, 100);  // 10-pixel text
+}
+
+// At 200 % a line is the font's own text at twice the size, placed as at 100 %: no gap
+// between glyphs grows with the rounding of their advances.
+TEST_F(QtGraphCanvasText, AtTwoHundredPercentTheLargerFontsOwnLayout) {
+    const std::string text = "Run time: 1:20h, 78 % left";
+    for (const std::uint32_t format : {kTextLeftCentred & ~kTextFlagVCentre, kTextRightTop}) {
+        QImage twice = Blank(2);
+        QtGraphCanvas scaled(twice, font);
+        scaled.SelectFont(-10, 100);
+        scaled.SetTextColor(0x000000);
+        scaled.DrawText(text, {10, 100, 200, 115}, format);
+        QImage large(480, 640, QImage::Format_RGB32);
+        large.fill(kWhite);
+        QtGraphCanvas plain(large, font);
+        plain.SelectFont(-20, 100);
+        plain.SetTextColor(0x000000);
+        plain.DrawText(text, {20, 200, 400, 230}, format);
+        EXPECT_EQ(PixelsOf(twice, kBlack, twice.rect()), PixelsOf(large, kBlack, large.rect()))
+            << "format " << format;
+    }
 }
 
 TEST_F(QtGraphCanvasText, ClippedToItsRectangleOverOpaqueWhite) {

@@ -25,6 +25,8 @@ namespace {
 TEST(QtTimers, PeriodsShrinkByTheTimeScaleDownToOneMillisecond) {
     EXPECT_EQ(QtTimers::ScaledInterval(5000, 1), 5000);
     EXPECT_EQ(QtTimers::ScaledInterval(1000, 60), 16);
+    EXPECT_EQ(QtTimers::ScaledInterval(5000, 60), 80);  // five of the one-second ticks
+    EXPECT_EQ(QtTimers::ScaledInterval(1500, 60), 24);
     EXPECT_EQ(QtTimers::ScaledInterval(1000, 5000), 1);
     EXPECT_EQ(QtTimers::ScaledInterval(0, 1), 1);
     EXPECT_EQ(QtTimers::ScaledInterval(1000, 0), 1000);
