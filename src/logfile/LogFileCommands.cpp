@@ -102,25 +102,9 @@ bool LogFileCommands::ReadLogFile(const std::string& path, LoadableLogs logs) {
 }
 
 void LogFileCommands::SaveLog(const BatteryLog& live) {
-    if (StoredSampleCount(live) == 0) {
-        Tell("No data to save, complete a session first...");
-        return;
-    }
-    const auto path = m_fileDialog.Run(SaveLogDialogOptions());
-    if (!path) {
-        return;
-    }
-    // Sessions go on while the dialog is open; one that started meanwhile may have emptied the
-    // log, and an empty log writes no file, which must not be reported as saved.
-    if (StoredSampleCount(live) == 0) {
-        Tell("No data to save, complete a session first...");
-        return;
-    }
-    if (WriteLogFile(live, *path)) {
-        Tell("Log saved in '" + *path + "'");
-    } else {
-        Tell("Error saving log");
-    }
+    SaveLive(live, {SaveLogDialogOptions(), &LogFileCommands::WriteLogFile,
+                    "No data to save, complete a session first...", "Log saved in '",
+                    "Error saving log"});
 }
 
 void LogFileCommands::LoadReferenceLog(std::int32_t slot, LoadableLogs logs) {
@@ -144,22 +128,30 @@ void LogFileCommands::LoadReferenceLog(std::int32_t slot, LoadableLogs logs) {
 }
 
 void LogFileCommands::ExportCsv(const BatteryLog& live) {
+    SaveLive(live, {ExportCsvDialogOptions(), &LogFileCommands::WriteCsvFile,
+                    "No data to export, complete a session first...", "Data exported in '",
+                    "Error exporting data"});
+}
+
+void LogFileCommands::SaveLive(const BatteryLog& live, const SaveFlow& flow) {
     if (StoredSampleCount(live) == 0) {
-        Tell("No data to export, complete a session first...");
+        Tell(flow.emptyText);
         return;
     }
-    const auto path = m_fileDialog.Run(ExportCsvDialogOptions());
+    const auto path = m_fileDialog.Run(flow.dialog);
     if (!path) {
         return;
     }
+    // Sessions go on while the dialog is open; one that started meanwhile may have emptied the
+    // log, and an empty log writes no file, which must not be reported as done.
     if (StoredSampleCount(live) == 0) {
-        Tell("No data to export, complete a session first...");
+        Tell(flow.emptyText);
         return;
     }
-    if (WriteCsvFile(live, *path)) {
-        Tell("Data exported in '" + *path + "'");
+    if ((this->*flow.write)(live, *path)) {
+        Tell(flow.donePrefix + *path + "'");
     } else {
-        Tell("Error exporting data");
+        Tell(flow.errorText);
     }
 }
 

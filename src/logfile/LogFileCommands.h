@@ -62,6 +62,15 @@ public:
     void ExportCsv(const BatteryLog& live);
 
 private:
+    // Save log and Export to CSV ask, check and report alike; they differ in these.
+    struct SaveFlow {
+        FileDialogOptions dialog;
+        bool (LogFileCommands::*write)(const BatteryLog&, const std::string&);
+        const char* emptyText;
+        const char* donePrefix;  // followed by the path and a closing quote
+        const char* errorText;
+    };
+    void SaveLive(const BatteryLog& live, const SaveFlow& flow);
     bool WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
     void Tell(const std::string& text);
 
