@@ -16,13 +16,9 @@
 #include "app/ClientAreaView.h"
 #include "qt/DialogUnits.h"
 #include "qt/ProgramIcon.h"
+#include "qt/ProgramResources.h"
 #include "qt/WindowActivation.h"
 #include "session/CDlgMain.h"
-
-// The pictures are compiled into a static library, whose resources must be registered by name.
-static void RegisterPictures() {
-    Q_INIT_RESOURCE(torvane);
-}
 
 namespace torvane {
 
@@ -37,7 +33,7 @@ constexpr QRect kGoButtonRect = DialogRect(113, 138, 23, 13);
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
-    RegisterPictures();
+    UseProgramResources();
     setWindowTitle(QStringLiteral("Torvane"));
     setWindowIcon(ProgramIcon());
 

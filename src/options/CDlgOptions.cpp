@@ -13,18 +13,14 @@
 #include "options/logic/CDlgViewOptions.h"
 #include "options/logic/PageTemplates.h"
 #include "options/logic/StartupShortcutStep.h"
+#include "qt/ProgramResources.h"
 #include "qt/QtMessageBox.h"
-
-// The page picture is compiled into a static library, whose resources must be registered.
-static void RegisterPagePicture() {
-    Q_INIT_RESOURCE(torvane);
-}
 
 namespace torvane {
 
 namespace {
 
-// The pages are drawn for the handheld's small screen: its dialog font is about 11 pixels.
+// The pages are laid out for the 240 x 320 window: their dialog font is about 11 pixels.
 constexpr int kPageFontPixels = 11;
 
 OptionsPageWidget::BehaviourFactory BehaviourFor(int templateId, const CSettingsStore& store,
@@ -49,7 +45,7 @@ OptionsPageWidget::BehaviourFactory BehaviourFor(int templateId, const CSettings
 CDlgOptions::CDlgOptions(QWidget* parent, const CSettingsStore& store, IStartupShortcut& shortcut,
                          IMessageBox& messages, int startPage)
     : QDialog(parent) {
-    RegisterPagePicture();
+    UseProgramResources();
     setWindowTitle(QStringLiteral("Options"));
     QFont pageFont = font();
     pageFont.setPixelSize(kPageFontPixels);

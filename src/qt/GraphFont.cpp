@@ -10,15 +10,12 @@
 
 #include <algorithm>
 
-// The font is compiled into a static library, whose resources must be registered by name.
-static void RegisterGraphFont() {
-    Q_INIT_RESOURCE(torvane_font);
-}
+#include "qt/ProgramResources.h"
 
 namespace torvane {
 
 GraphFont::GraphFont() {
-    RegisterGraphFont();
+    UseProgramResources();
     QFile file(QStringLiteral(":/torvane/graph-font.ttf"));
     if (file.open(QIODevice::ReadOnly)) {
         m_data = file.readAll();

@@ -6,16 +6,12 @@
 #include <QString>
 
 #include "platform/ApplicationId.h"
-
-// The artwork is compiled into a static library, whose resources must be registered by name.
-static void RegisterArtwork() {
-    Q_INIT_RESOURCE(torvane);
-}
+#include "qt/ProgramResources.h"
 
 namespace torvane {
 
 QIcon ProgramIcon() {
-    RegisterArtwork();
+    UseProgramResources();
     const QString id =
         QString::fromLatin1(kApplicationId.data(), static_cast<qsizetype>(kApplicationId.size()));
     return QIcon::fromTheme(id, QIcon(QStringLiteral(":/torvane/icon.png")));
