@@ -15,16 +15,14 @@
 #include "app/CMonitorApp.h"
 #include "app/ClientAreaView.h"
 #include "app/MainWindow.h"
-#include "fakes/FakePlatform.h"
-#include "fakes/FakeTimers.h"
-#include "fakes/MemoryRegistry.h"
+#include "fakes/FakeBackgroundServices.h"
 #include "qt/QtMessageBox.h"
 #include "session/CDlgMain.h"
 
 namespace torvane::test {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected FakeBackgroundServices {
 protected:
     void SetUp() override {
         registry.PutDword(kSettingsKey, "InitData", 3);
@@ -46,14 +44,7 @@ protected:
         return ink;
     }
 
-    FakePowerStatus power;
-    FakeTimers timers;
-    MemoryRegistry registry;
-    MemoryFileStore files;
-    FakeSuspendInhibitor inhibitor;
-    int powerOffs = 0;
-    CMonitorApp app{BackgroundServices{
-        power, timers, registry, files, inhibitor, nullptr, [this] { ++powerOffs; }, {}}};
+    CMonitorApp app{Services()};
 };
 
 const QRect kStatusRect(QPoint(2, 240), QPoint(194, 272));

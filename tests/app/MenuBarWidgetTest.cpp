@@ -13,9 +13,7 @@
 #include "app/CMonitorApp.h"
 #include "app/MainMenuBar.h"
 #include "app/MainWindow.h"
-#include "fakes/FakePlatform.h"
-#include "fakes/FakeTimers.h"
-#include "fakes/MemoryRegistry.h"
+#include "fakes/FakeBackgroundServices.h"
 #include "session/CDlgMain.h"
 #include "session/MenuModel.h"
 
@@ -24,7 +22,7 @@ namespace {
 
 // Drives the real menus of the window: opens a menu with its own event and chooses an item
 // by pressing its keys, as a user would.
-class MenuBarWidgetTest : public ::testing::Test {
+class MenuBarWidgetTest : public ::testing::Test, protected FakeBackgroundServices {
 protected:
     void SetUp() override {
         registry.PutDword(kSettingsKey, "InitData", 3);
@@ -55,13 +53,7 @@ protected:
         QApplication::processEvents();
     }
 
-    FakePowerStatus power;
-    FakeTimers timers;
-    MemoryRegistry registry;
-    MemoryFileStore files;
-    FakeSuspendInhibitor inhibitor;
-    CMonitorApp app{
-        BackgroundServices{power, timers, registry, files, inhibitor, nullptr, [] {}, {}}};
+    CMonitorApp app{Services()};
     MainMenuBar* bar = nullptr;
 };
 

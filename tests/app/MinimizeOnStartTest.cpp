@@ -10,16 +10,14 @@
 #include "app/CMonitorApp.h"
 #include "app/ClientAreaView.h"
 #include "app/MainWindow.h"
-#include "fakes/FakePlatform.h"
-#include "fakes/FakeTimers.h"
-#include "fakes/MemoryRegistry.h"
+#include "fakes/FakeBackgroundServices.h"
 #include "session/CDlgMain.h"
 
 namespace torvane::test {
 namespace {
 
 // The real window on its first paint, with "Automatically minimize on start" on or off.
-class MinimizeOnStart : public ::testing::Test {
+class MinimizeOnStart : public ::testing::Test, protected FakeBackgroundServices {
 protected:
     void Start(std::uint32_t minimizeOnStart) {
         registry.PutDword(kSettingsKey, "InitData", 3);
@@ -40,13 +38,7 @@ protected:
         bool seen = false;
     } firstPaint;
 
-    FakePowerStatus power;
-    FakeTimers timers;
-    MemoryRegistry registry;
-    MemoryFileStore files;
-    FakeSuspendInhibitor inhibitor;
-    CMonitorApp app{
-        BackgroundServices{power, timers, registry, files, inhibitor, nullptr, [] {}, {}}};
+    CMonitorApp app{Services()};
 };
 
 TEST_F(MinimizeOnStart, FirstPaintMinimisesOnceAndRestoringStaysRestored) {

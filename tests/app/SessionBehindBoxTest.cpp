@@ -10,8 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CMonitorApp.h"
-#include "fakes/FakePlatform.h"
-#include "fakes/MemoryRegistry.h"
+#include "fakes/FakeBackgroundServices.h"
 #include "qt/QtTimers.h"
 #include "session/CDlgMain.h"
 
@@ -29,17 +28,15 @@ int VisibleBoxes() {
 // The real timers and the real box: the failed auto-save's box comes from inside a session
 // tick, and the session must go on, and keep its time, while it stays open.
 TEST(SessionOnQtTimers, RecordsBehindTheFailedAutoSavesBoxAndKeepsTheClock) {
-    FakePowerStatus power;
+    FakeBackgroundServices fakes;
+    auto& power = fakes.power;
+    auto& files = fakes.files;
     power.onAc = false;
     power.percent = 90;
-    MemoryRegistry registry;
-    registry.PutDword(kSettingsKey, "InitData", 3);
-    registry.PutDword(kSettingsKey, "AutoStartSessions", 1);  // manual mode
-    MemoryFileStore files;
-    FakeSuspendInhibitor inhibitor;
-    QtTimers timers(100);  // a session second lasts 10 ms
-    CMonitorApp app{
-        BackgroundServices{power, timers, registry, files, inhibitor, nullptr, [] {}, {}}};
+    fakes.registry.PutDword(kSettingsKey, "InitData", 3);
+    fakes.registry.PutDword(kSettingsKey, "AutoStartSessions", 1);  // manual mode
+    QtTimers timers(100);                                           // a session second lasts 10 ms
+    CMonitorApp app{fakes.Services(timers)};
     app.Create();
     CDlgMain& dlg = app.Dialog();
     dlg.OnGoStop();

@@ -16,9 +16,7 @@
 #include "app/ClientAreaView.h"
 #include "app/MainWindow.h"
 #include "e2e/ChildProcess.h"
-#include "fakes/FakePlatform.h"
-#include "fakes/FakeTimers.h"
-#include "fakes/MemoryRegistry.h"
+#include "fakes/FakeBackgroundServices.h"
 #include "fakes/MissingComponent.h"
 #include "fakes/TempDir.h"
 #include "session/CDlgMain.h"
@@ -61,7 +59,7 @@ struct Weston {
 };
 
 // The real window with its owner on doubles of the machine, shown on the compositor.
-class WaylandWindow : public ::testing::Test {
+class WaylandWindow : public ::testing::Test, protected FakeBackgroundServices {
 protected:
     void SetUp() override {
         if (!OnWayland()) {
@@ -86,13 +84,7 @@ protected:
         timers.AdvanceMs(60000);
     }
 
-    FakePowerStatus power;
-    FakeTimers timers;
-    MemoryRegistry registry;
-    MemoryFileStore files;
-    FakeSuspendInhibitor inhibitor;
-    CMonitorApp app{
-        BackgroundServices{power, timers, registry, files, inhibitor, nullptr, [] {}, {}}};
+    CMonitorApp app{Services()};
 };
 
 TEST_F(WaylandWindow, ASessionRunsOnThroughMaximiseAndRestore) {
