@@ -179,12 +179,12 @@ void OptionsPageWidget::paintEvent(QPaintEvent* /*event*/) {
     bold.setWeight(QFont::Bold);
     painter.setFont(bold);
     painter.setPen(ToQColor(kHeadingColour));
-    // The handheld's screen width: the heading's room and the rule's length are measured on it.
+    // The window's design width: the heading's room and the rule's length are measured on it.
     const QRect headingRect(kHeadingLeft, 0, kClientWidth - kHeadingLeft, kHeadingBottom);
     painter.drawText(headingRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      QString::fromUtf8(m_template.heading));
     painter.setFont(font());
-    // The line ends one pixel short of its end point, as lines on the handheld do.
+    // The rule ends one pixel short of the page's right edge, as the page's picture shows it.
     painter.fillRect(QRect(0, kHeadingBottom, kClientWidth - kRuleShortOfRight, 1), Qt::black);
 }
 

@@ -34,7 +34,7 @@ public:
     // The host path for a program path. A host path comes back unchanged. Device paths cannot
     // leave the device root ("..", as at the root of any file system, stays there), and a
     // component that does not exist as written takes the spelling of an existing entry that
-    // differs only in case, as the handheld's file system would find it.
+    // differs only in case, as a file system that ignores case would find it.
     std::string ToHostPath(const std::string& programPath) const;
 
     // Makes the device root and its "My Documents" folder when they are missing. On failure,

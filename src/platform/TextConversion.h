@@ -8,7 +8,7 @@
 
 namespace torvane {
 
-// UTF-8 (the program's texts) to UTF-16 (what the registry and the handheld's strings hold).
+// UTF-8 (the program's texts) to UTF-16 (what the settings file's strings hold).
 // Malformed UTF-8 becomes U+FFFD; `valid`, when given, tells whether the input was well-formed.
 std::u16string Utf8ToUtf16(std::string_view text, bool* valid = nullptr);
 

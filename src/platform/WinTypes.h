@@ -7,7 +7,8 @@
 
 namespace torvane {
 
-// The handheld's integer types, kept so the arithmetic and the stored sizes stay 32-bit.
+// The settings file's and the log file's integer types, so the arithmetic and the stored
+// sizes stay 32-bit on every Linux architecture.
 using BOOL = std::int32_t;
 using DWORD = std::uint32_t;
 using COLORREF = std::uint32_t;  // 0x00BBGGRR; 0xFF000000 is the automatic colour

@@ -9,8 +9,8 @@ namespace torvane {
 
 // Dialogs place their controls in dialog units, as their templates give them. Every control
 // uses this one conversion: 7/4 pixel per unit on both axes (the base units of a 7 x 14 pixel
-// dialog font). A dialog itself stays 240 x 320 pixels, as the handheld shows every dialog full
-// screen whatever its template's size.
+// dialog font). A dialog itself stays 240 x 320 pixels, the window's size, whatever its
+// template's size.
 constexpr int DialogUnitsToPixels(int units) {
     return units * 7 / 4;
 }

@@ -36,7 +36,8 @@ unsigned int QtTimers::SetTimer(unsigned int timerId, unsigned int periodMs) {
     auto& timer = m_timers[timerId];
     if (!timer) {
         timer = std::make_unique<QTimer>();
-        // Session time counts ticks, so the one-second ticks must not drift.
+        // The one-second ticks read the power and redraw the run time; they stay on the
+        // second so the minute shown turns over when the clock's does.
         timer->setTimerType(Qt::PreciseTimer);
         QObject::connect(timer.get(), &QTimer::timeout, [this, timerId] {
             // A copy, so the handler may replace itself while it runs.

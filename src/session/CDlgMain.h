@@ -48,7 +48,7 @@ public:
     GraphInput MakeGraphInput() const;
 
     // Commands of the menu bar, the button and the notification icon. About and Options are
-    // boxes of the window itself; the window calls OnOptionsClosed when the sheet has closed.
+    // boxes of the window itself; the program calls OnOptionsClosed when the sheet has closed.
     bool OnCommand(unsigned int id);
     void OnNotifyIcon(unsigned int iconId, unsigned int mouseEvent);
     void OnExit();

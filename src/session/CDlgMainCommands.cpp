@@ -108,7 +108,8 @@ void CDlgMain::OnMinimize() {
         m_services.window.HideToNotifyIcon();
         return;
     }
-    // Issued twice, as the handheld's shell needs.
+    // Issued twice, as the window always has; a second request to a minimised window is
+    // harmless.
     m_services.window.Minimize();
     m_services.window.Minimize();
 }
