@@ -8,7 +8,41 @@
 
 namespace torvane {
 
+namespace {
+
+// The View menu's switches: each shows one setting of the window's record as a checked item,
+// and choosing it turns the setting over.
+struct ViewSwitch {
+    unsigned int command;
+    FlagSetting setting;
+    bool& (*flag)(SettingsRecord&);
+};
+constexpr std::array kViewSwitches{
+    ViewSwitch{cmd::kShowEstimations, Setting::DrawEstimations,
+               [](SettingsRecord& r) -> bool& { return r.m_bShowEstimations; }},
+    ViewSwitch{cmd::kShowVGrid, Setting::ShowVGrid,
+               [](SettingsRecord& r) -> bool& { return r.m_bShowVGrid; }},
+    ViewSwitch{cmd::kShowHGrid, Setting::ShowHGrid,
+               [](SettingsRecord& r) -> bool& { return r.m_bShowHGrid; }},
+    ViewSwitch{cmd::kShowRef1, Setting::ShowRef1,
+               [](SettingsRecord& r) -> bool& { return r.m_bShowRef[0]; }},
+    ViewSwitch{cmd::kShowRef2, Setting::ShowRef2,
+               [](SettingsRecord& r) -> bool& { return r.m_bShowRef[1]; }},
+    ViewSwitch{cmd::kShowRef3, Setting::ShowRef3,
+               [](SettingsRecord& r) -> bool& { return r.m_bShowRef[2]; }},
+    ViewSwitch{cmd::kShowDetailedGrid, Setting::ShowDetailedGrid,
+               [](SettingsRecord& r) -> bool& { return r.m_bShowDetailedGrid; }},
+};
+
+}  // namespace
+
 bool CDlgMain::OnCommand(unsigned int id) {
+    for (const ViewSwitch& view : kViewSwitches) {
+        if (view.command == id) {
+            ToggleView(view.flag(m_settingsRecord), view.setting);
+            return true;
+        }
+    }
     switch (id) {
         case cmd::kGoStop:
         case cmd::kStartSession:
@@ -16,27 +50,6 @@ bool CDlgMain::OnCommand(unsigned int id) {
             return true;
         case cmd::kResumeSession:
             OnResumeSession();
-            return true;
-        case cmd::kShowVGrid:
-            ToggleView(m_settingsRecord.m_bShowVGrid, Setting::ShowVGrid);
-            return true;
-        case cmd::kShowHGrid:
-            ToggleView(m_settingsRecord.m_bShowHGrid, Setting::ShowHGrid);
-            return true;
-        case cmd::kShowDetailedGrid:
-            ToggleView(m_settingsRecord.m_bShowDetailedGrid, Setting::ShowDetailedGrid);
-            return true;
-        case cmd::kShowEstimations:
-            ToggleView(m_settingsRecord.m_bShowEstimations, Setting::DrawEstimations);
-            return true;
-        case cmd::kShowRef1:
-            ToggleView(m_settingsRecord.m_bShowRef[0], Setting::ShowRef1);
-            return true;
-        case cmd::kShowRef2:
-            ToggleView(m_settingsRecord.m_bShowRef[1], Setting::ShowRef2);
-            return true;
-        case cmd::kShowRef3:
-            ToggleView(m_settingsRecord.m_bShowRef[2], Setting::ShowRef3);
             return true;
         case cmd::kSaveLog:
             m_session.SaveLog();
@@ -127,13 +140,10 @@ void CDlgMain::OnOptionsClosed() {
 
 MenuStates CDlgMain::ComputeMenuStates() const {
     MenuStates states;
-    states.checked[cmd::kShowEstimations] = m_settingsRecord.m_bShowEstimations;
-    states.checked[cmd::kShowVGrid] = m_settingsRecord.m_bShowVGrid;
-    states.checked[cmd::kShowHGrid] = m_settingsRecord.m_bShowHGrid;
-    states.checked[cmd::kShowRef1] = m_settingsRecord.m_bShowRef[0];
-    states.checked[cmd::kShowRef2] = m_settingsRecord.m_bShowRef[1];
-    states.checked[cmd::kShowRef3] = m_settingsRecord.m_bShowRef[2];
-    states.checked[cmd::kShowDetailedGrid] = m_settingsRecord.m_bShowDetailedGrid;
+    SettingsRecord record = m_settingsRecord;
+    for (const ViewSwitch& view : kViewSwitches) {
+        states.checked[view.command] = view.flag(record);
+    }
 
     // A scale set elsewhere (say 12 on the View page) leaves every item unchecked.
     states.checked[cmd::kScaleAuto] = false;
