@@ -5,8 +5,8 @@
 #include <iostream>
 #include <string>
 
+#include "app/ImportHistoryCommand.h"
 #include "app/Program.h"
-#include "history/ImportHistoryCommand.h"
 #include "platform/CommandLine.h"
 #include "platform/Environment.h"
 #include "platform/HelperProgram.h"

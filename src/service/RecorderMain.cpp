@@ -25,8 +25,8 @@
 #include <iostream>
 #include <string>
 
+#include "app/ImportHistoryCommand.h"
 #include "app/QuitSignals.h"
-#include "history/ImportHistoryCommand.h"
 #include "platform/AtomicFile.h"
 #include "platform/CanonicalPath.h"
 #include "platform/CommandLine.h"
