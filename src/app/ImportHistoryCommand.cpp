@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "history/HistoryImporter.h"
-#include "history/HostImportFolder.h"
+#include "linux/HostImportFolder.h"
 #include "platform/DevicePaths.h"
 
 namespace torvane {

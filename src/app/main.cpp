@@ -7,9 +7,9 @@
 
 #include "app/ImportHistoryCommand.h"
 #include "app/Program.h"
+#include "linux/Environment.h"
+#include "linux/HelperProgram.h"
 #include "platform/CommandLine.h"
-#include "platform/Environment.h"
-#include "platform/HelperProgram.h"
 
 namespace {
 
