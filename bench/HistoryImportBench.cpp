@@ -16,7 +16,7 @@
 #include "history/DischargeSplitter.h"
 #include "history/HistoryImporter.h"
 #include "history/HistoryReader.h"
-#include "history/HostImportFolder.h"
+#include "linux/HostImportFolder.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "SystemCallCount.h"
 #include "fakes/FakeMainServices.h"
 #include "fakes/TempDir.h"
-#include "platform/SysfsPowerStatus.h"
+#include "linux/SysfsPowerStatus.h"
 #include "session/CDlgMain.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "linux/Environment.h"
 #include "platform/CommandLine.h"
-#include "platform/Environment.h"
 
 namespace torvane {
 

@@ -13,10 +13,10 @@
 #include <iostream>
 #include <vector>
 
+#include "linux/AtomicFile.h"
+#include "linux/HiveRegistry.h"
 #include "logdata/BatteryEstimate.h"
 #include "logfile/BatteryLogFile.h"
-#include "platform/AtomicFile.h"
-#include "platform/HiveRegistry.h"
 #include "platform/ReadOnlyRegistry.h"
 #include "qt/GraphPicture.h"
 #include "session/MainGraphInput.h"

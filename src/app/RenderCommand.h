@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "linux/Environment.h"
 #include "platform/CommandLine.h"
-#include "platform/Environment.h"
 #include "platform/IRegistry.h"
 
 namespace torvane {

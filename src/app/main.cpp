@@ -5,11 +5,11 @@
 #include <iostream>
 #include <string>
 
+#include "app/ImportHistoryCommand.h"
 #include "app/Program.h"
-#include "history/ImportHistoryCommand.h"
+#include "linux/Environment.h"
+#include "linux/HelperProgram.h"
 #include "platform/CommandLine.h"
-#include "platform/Environment.h"
-#include "platform/HelperProgram.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "linux/HiveRegistry.h"
 #include "logfile/BatteryLogFile.h"
-#include "platform/HiveRegistry.h"
 #include "settings/CSettingsStore.h"
 #include "settings/SystemDword.h"
 

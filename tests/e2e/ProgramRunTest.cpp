@@ -15,8 +15,8 @@
 #include <gtest/gtest.h>
 
 #include "e2e/FakeMachine.h"
-#include "platform/CanonicalPath.h"
-#include "platform/SuspendTimeoutJournalFile.h"
+#include "linux/CanonicalPath.h"
+#include "linux/SuspendTimeoutJournalFile.h"
 
 namespace torvane::test {
 namespace {

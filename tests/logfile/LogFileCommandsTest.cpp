@@ -13,8 +13,8 @@
 #include "fakes/FakePlatform.h"
 #include "fakes/LogOf.h"
 #include "fakes/TempDir.h"
+#include "linux/HostFileStore.h"
 #include "logfile/BatteryLogFile.h"
-#include "platform/HostFileStore.h"
 
 namespace torvane {
 namespace {

@@ -17,6 +17,7 @@
 #include "fakes/FakePlatform.h"
 #include "fakes/MemoryRegistry.h"
 #include "fakes/TempDir.h"
+#include "linux/HiveRegistry.h"
 #include "options/CColourGridPopup.h"
 #include "options/CColourPicker.h"
 #include "options/CDlgOptions.h"
@@ -24,7 +25,6 @@
 #include "options/UpDownControl.h"
 #include "options/logic/FakePageControls.h"
 #include "options/logic/OptionsControlIds.h"
-#include "platform/HiveRegistry.h"
 
 namespace torvane::test {
 namespace {

@@ -21,7 +21,7 @@
 #include <QThread>
 
 #include "fakes/MissingComponent.h"
-#include "platform/LogindSuspendInhibitor.h"
+#include "linux/LogindSuspendInhibitor.h"
 
 namespace torvane {
 namespace {

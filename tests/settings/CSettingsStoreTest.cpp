@@ -9,8 +9,8 @@
 
 #include "fakes/MemoryRegistry.h"
 #include "fakes/TempDir.h"
+#include "linux/HiveRegistry.h"
 #include "platform/HiveDocument.h"
-#include "platform/HiveRegistry.h"
 
 namespace torvane::test {
 namespace {

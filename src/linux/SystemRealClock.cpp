@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/SystemRealClock.h"
+#include "linux/SystemRealClock.h"
 
 #include <time.h>  // NOLINT(modernize-deprecated-headers): clock_gettime is POSIX, declared here
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/HiveRegistry.h"
+#include "linux/HiveRegistry.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -12,7 +12,7 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/AtomicFile.h"
+#include "linux/AtomicFile.h"
 
 namespace torvane {
 

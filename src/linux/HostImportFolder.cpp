@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "history/HostImportFolder.h"
+#include "linux/HostImportFolder.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,8 +11,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/AtomicFile.h"
-#include "platform/MakeFolders.h"
+#include "linux/AtomicFile.h"
+#include "linux/MakeFolders.h"
 
 namespace torvane {
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/SysfsPowerStatus.h"
+#include "linux/SysfsPowerStatus.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

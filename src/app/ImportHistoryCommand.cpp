@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "history/ImportHistoryCommand.h"
+#include "app/ImportHistoryCommand.h"
 
 #include <sys/stat.h>
 
@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "history/HistoryImporter.h"
-#include "history/HostImportFolder.h"
+#include "linux/HostImportFolder.h"
 #include "platform/DevicePaths.h"
 
 namespace torvane {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/TemporarySweep.h"
+#include "linux/TemporarySweep.h"
 
 #include <dirent.h>
 #include <fcntl.h>

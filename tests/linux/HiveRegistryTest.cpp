@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/HiveRegistry.h"
+#include "linux/HiveRegistry.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/XdgAutostartFolder.h"
+#include "linux/XdgAutostartFolder.h"
 
 #include <utility>
 
-#include "platform/MakeFolders.h"
+#include "linux/MakeFolders.h"
 
 namespace torvane {
 

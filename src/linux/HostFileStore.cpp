@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/HostFileStore.h"
+#include "linux/HostFileStore.h"
 
 #include <unistd.h>
 
 #include <cerrno>
 
-#include "platform/AtomicFile.h"
+#include "linux/AtomicFile.h"
 
 namespace torvane {
 

@@ -15,7 +15,7 @@
 #include "fakes/FileSizeLimit.h"
 #include "fakes/MemoryFileStore.h"
 #include "fakes/TempDir.h"
-#include "platform/HostFileStore.h"
+#include "linux/HostFileStore.h"
 
 namespace torvane::test {
 namespace {

@@ -6,8 +6,8 @@
 #include <ostream>
 #include <string>
 
+#include "linux/Environment.h"
 #include "platform/CommandLine.h"
-#include "platform/Environment.h"
 
 namespace torvane {
 

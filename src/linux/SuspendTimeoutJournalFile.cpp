@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/SuspendTimeoutJournalFile.h"
+#include "linux/SuspendTimeoutJournalFile.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -13,8 +13,8 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/AtomicFile.h"
-#include "platform/MakeFolders.h"
+#include "linux/AtomicFile.h"
+#include "linux/MakeFolders.h"
 
 namespace torvane {
 

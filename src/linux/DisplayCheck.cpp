@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/DisplayCheck.h"
+#include "linux/DisplayCheck.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/SuspendTimeoutJournalFile.h"
+#include "linux/SuspendTimeoutJournalFile.h"
 
 #include <sys/stat.h>
 #include <sys/wait.h>

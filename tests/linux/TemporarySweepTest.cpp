@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/TemporarySweep.h"
+#include "linux/TemporarySweep.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/TempDir.h"
-#include "platform/AtomicFile.h"
+#include "linux/AtomicFile.h"
 
 namespace torvane::test {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/InstanceLock.h"
+#include "linux/InstanceLock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "platform/MakeFolders.h"
+#include "linux/MakeFolders.h"
 
 namespace torvane {
 

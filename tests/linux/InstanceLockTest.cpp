@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/InstanceLock.h"
+#include "linux/InstanceLock.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
