@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/CommandLine.h"
+#include "app/CommandLine.h"
 #include "platform/Environment.h"
 
 namespace torvane {

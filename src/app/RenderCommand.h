@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/CommandLine.h"
+#include "app/CommandLine.h"
 #include "platform/Environment.h"
 #include "platform/IRegistry.h"
 

@@ -5,9 +5,9 @@
 #include <iostream>
 #include <string>
 
+#include "app/CommandLine.h"
 #include "app/Program.h"
 #include "history/ImportHistoryCommand.h"
-#include "platform/CommandLine.h"
 #include "platform/Environment.h"
 #include "platform/HelperProgram.h"
 
@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
         Print(stderr, "torvane: " + warning + "\n");
     }
     if (options.action == Action::ImportHistory) {
-        return torvane::RunImportHistory(options, env, std::cout, std::cerr);  // no display
+        return torvane::RunImportHistory(options.historyFiles, options.importInto, env, std::cout,
+                                         std::cerr);  // no display
     }
     return torvane::RunProgram(options, env, argc, argv);
 }

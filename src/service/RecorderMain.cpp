@@ -25,11 +25,11 @@
 #include <iostream>
 #include <string>
 
+#include "app/CommandLine.h"
 #include "app/QuitSignals.h"
 #include "history/ImportHistoryCommand.h"
 #include "platform/AtomicFile.h"
 #include "platform/CanonicalPath.h"
-#include "platform/CommandLine.h"
 #include "platform/Environment.h"
 #include "platform/HostFileStore.h"
 #include "platform/InstanceLock.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/CommandLine.h"
+#include "app/CommandLine.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +49,8 @@ TEST(CommandLine, RendersALogWithAnOptionalTimeScale) {
     EXPECT_EQ(Parse({"--render", "a", "b", "--hours=3"}).renderHours, 3);
     EXPECT_EQ(Parse({"--ref", "r1", "--render", "a", "b", "--ref=r2"}).renderRefs,
               (std::vector<std::string>{"r1", "r2"}));
+    // A file name that is not UTF-8 comes through byte for byte.
+    EXPECT_EQ(Parse({"--render", "a", "b", "--ref", "caf\xe9"}).renderRefs[0], "caf\xe9");
     EXPECT_EQ(render.renderScale, 1);
     EXPECT_EQ(Parse({"--scale", "4", "--render", "a", "b"}).renderScale, 4);
     EXPECT_EQ(Parse({"--render", "a", "b", "--scale=2"}).renderScale, 2);
