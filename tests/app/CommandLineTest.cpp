@@ -5,7 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
+#include <regex>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace torvane::test {
@@ -17,6 +22,24 @@ CommandLineOptions Parse(std::initializer_list<const char*> args) {
     std::vector<const char*> argv{"torvane"};
     argv.insert(argv.end(), args);
     return CommandLine::Parse(static_cast<int>(argv.size()), argv.data());
+}
+
+std::set<std::string> Names(const std::string& text, const std::regex& name) {
+    return {std::sregex_token_iterator(text.begin(), text.end(), name), {}};
+}
+
+// The names in the first column of the README's table whose heading row starts with `heading`.
+std::set<std::string> ReadmeTable(const std::string& heading, const std::regex& name) {
+    std::ifstream readme(TORVANE_README);
+    std::string cells;
+    bool inside = false;
+    for (std::string line; std::getline(readme, line) && (!inside || line.rfind('|', 0) == 0);) {
+        if (inside) {
+            cells += line.substr(0, line.find('|', 1)) + "\n";
+        }
+        inside = inside || line.rfind(heading, 0) == 0;
+    }
+    return Names(cells, name);
 }
 
 TEST(CommandLine, StartsTheWindowWithOrWithoutTheSimulatedBattery) {
@@ -113,6 +136,13 @@ TEST(CommandLine, MistakesAreNamed) {
     expectError({"--render", "a", "b", "--scale"}, "--scale");
     expectError({"--scale", "2"}, "'--scale' belongs with '--render'");
     expectError({"--simulate=yes"}, "takes no value");
+}
+
+TEST(CommandLine, TheReadmeTablesNameEveryOptionAndVariableOfTheHelp) {
+    const std::regex option("--[a-z][a-z-]*");
+    const std::regex variable("TORVANE_[A-Z_]+");
+    EXPECT_EQ(ReadmeTable("| option |", option), Names(CommandLine::Help(), option));
+    EXPECT_EQ(ReadmeTable("| variable |", variable), Names(CommandLine::Help(), variable));
 }
 
 }  // namespace
