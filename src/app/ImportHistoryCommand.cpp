@@ -82,11 +82,11 @@ std::string HistoryFolderPath(const std::string& into, const Environment& env) {
     return paths.ToHostPath(ec ? into : absolute.string());
 }
 
-int RunImportHistory(const CommandLineOptions& options, const Environment& env, std::ostream& out,
-                     std::ostream& err) {
+int RunImportHistory(const std::vector<std::string>& files, const std::string& into,
+                     const Environment& env, std::ostream& out, std::ostream& err) {
     ::tzset();  // log names follow the local time zone, TZ included
 
-    std::vector<std::string> histories = options.historyFiles;
+    std::vector<std::string> histories = files;
     if (histories.empty()) {
         std::string error;
         const auto found = ChargeHistoriesIn(env.historyDir, error);
@@ -102,7 +102,7 @@ int RunImportHistory(const CommandLineOptions& options, const Environment& env, 
         histories = *found;
     }
 
-    HostImportFolder folder(HistoryFolderPath(options.importInto, env));
+    HostImportFolder folder(HistoryFolderPath(into, env));
     HistoryImporter importer(folder, out, err);
     std::vector<std::string> problems;
     for (const std::string& path : histories) {

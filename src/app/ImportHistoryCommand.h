@@ -5,9 +5,9 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "linux/Environment.h"
-#include "platform/CommandLine.h"
 
 namespace torvane {
 
@@ -16,12 +16,12 @@ namespace torvane {
 std::string HistoryFolderPath(const std::string& into, const Environment& env);
 
 // `torvane --import-history [FILE ...] [--into FOLDER]`: the power daemon's battery charge
-// histories (the files named, or every history-charge-*.dat in the history folder of `env`)
-// turned into battery logs, by default in the device folder \My Documents\History. Needs no
+// histories (`files`, or when none every history-charge-*.dat in the history folder of `env`)
+// turned into battery logs in `into`, by default the device folder \My Documents\History. Needs no
 // display. Returns the exit status: 0 when at least one history was read and every log found
 // is in place, 1 when no history could be read (one line on `err` says why) or a log could not
 // be written.
-int RunImportHistory(const CommandLineOptions& options, const Environment& env, std::ostream& out,
-                     std::ostream& err);
+int RunImportHistory(const std::vector<std::string>& files, const std::string& into,
+                     const Environment& env, std::ostream& out, std::ostream& err);
 
 }  // namespace torvane

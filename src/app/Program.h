@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "app/CommandLine.h"
 #include "linux/Environment.h"
-#include "platform/CommandLine.h"
 
 namespace torvane {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "app/CommandLine.h"
 #include "linux/Environment.h"
-#include "platform/CommandLine.h"
 #include "platform/IRegistry.h"
 
 namespace torvane {

@@ -5,11 +5,11 @@
 #include <iostream>
 #include <string>
 
+#include "app/CommandLine.h"
 #include "app/ImportHistoryCommand.h"
 #include "app/Program.h"
 #include "linux/Environment.h"
 #include "linux/HelperProgram.h"
-#include "platform/CommandLine.h"
 
 namespace {
 
@@ -53,7 +53,8 @@ int main(int argc, char** argv) {
         Print(stderr, "torvane: " + warning + "\n");
     }
     if (options.action == Action::ImportHistory) {
-        return torvane::RunImportHistory(options, env, std::cout, std::cerr);  // no display
+        return torvane::RunImportHistory(options.historyFiles, options.importInto, env, std::cout,
+                                         std::cerr);  // no display
     }
     return torvane::RunProgram(options, env, argc, argv);
 }

@@ -25,6 +25,7 @@
 #include <iostream>
 #include <string>
 
+#include "app/CommandLine.h"
 #include "app/ImportHistoryCommand.h"
 #include "app/QuitSignals.h"
 #include "linux/AtomicFile.h"
@@ -36,7 +37,6 @@
 #include "linux/SysfsPowerStatus.h"
 #include "linux/SystemRealClock.h"
 #include "linux/TemporarySweep.h"
-#include "platform/CommandLine.h"
 #include "qt/QtTimers.h"
 #include "recorder/DischargeRecorder.h"
 #include "recorder/RecorderState.h"

@@ -1,11 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Quillmark <torvane@quillmark.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/CommandLine.h"
+#include "app/CommandLine.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
+#include <regex>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace torvane::test {
@@ -17,6 +22,24 @@ CommandLineOptions Parse(std::initializer_list<const char*> args) {
     std::vector<const char*> argv{"torvane"};
     argv.insert(argv.end(), args);
     return CommandLine::Parse(static_cast<int>(argv.size()), argv.data());
+}
+
+std::set<std::string> Names(const std::string& text, const std::regex& name) {
+    return {std::sregex_token_iterator(text.begin(), text.end(), name), {}};
+}
+
+// The names in the first column of the README's table whose heading row starts with `heading`.
+std::set<std::string> ReadmeTable(const std::string& heading, const std::regex& name) {
+    std::ifstream readme(TORVANE_README);
+    std::string cells;
+    bool inside = false;
+    for (std::string line; std::getline(readme, line) && (!inside || line.rfind('|', 0) == 0);) {
+        if (inside) {
+            cells += line.substr(0, line.find('|', 1)) + "\n";
+        }
+        inside = inside || line.rfind(heading, 0) == 0;
+    }
+    return Names(cells, name);
 }
 
 TEST(CommandLine, StartsTheWindowWithOrWithoutTheSimulatedBattery) {
@@ -49,6 +72,8 @@ TEST(CommandLine, RendersALogWithAnOptionalTimeScale) {
     EXPECT_EQ(Parse({"--render", "a", "b", "--hours=3"}).renderHours, 3);
     EXPECT_EQ(Parse({"--ref", "r1", "--render", "a", "b", "--ref=r2"}).renderRefs,
               (std::vector<std::string>{"r1", "r2"}));
+    // A file name that is not UTF-8 comes through byte for byte.
+    EXPECT_EQ(Parse({"--render", "a", "b", "--ref", "caf\xe9"}).renderRefs[0], "caf\xe9");
     EXPECT_EQ(render.renderScale, 1);
     EXPECT_EQ(Parse({"--scale", "4", "--render", "a", "b"}).renderScale, 4);
     EXPECT_EQ(Parse({"--render", "a", "b", "--scale=2"}).renderScale, 2);
@@ -111,6 +136,13 @@ TEST(CommandLine, MistakesAreNamed) {
     expectError({"--render", "a", "b", "--scale"}, "--scale");
     expectError({"--scale", "2"}, "'--scale' belongs with '--render'");
     expectError({"--simulate=yes"}, "takes no value");
+}
+
+TEST(CommandLine, TheReadmeTablesNameEveryOptionAndVariableOfTheHelp) {
+    const std::regex option("--[a-z][a-z-]*");
+    const std::regex variable("TORVANE_[A-Z_]+");
+    EXPECT_EQ(ReadmeTable("| option |", option), Names(CommandLine::Help(), option));
+    EXPECT_EQ(ReadmeTable("| variable |", variable), Names(CommandLine::Help(), variable));
 }
 
 }  // namespace

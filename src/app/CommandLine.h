@@ -36,8 +36,8 @@ struct CommandLineOptions {
 // The program's command line: --help, --version, --simulate,
 // --render LOG.blf OUT.png [--hours H] [--scale N] [--ref REF.blf]... and
 // --import-history [FILE ...] [--into FOLDER] and --record [--into FOLDER] [--metrics FILE].
-// Options are taken in order; the first one that
-// ends the program (help, version or an error) decides.
+// Options are taken in order; the first one that ends the program (help, version or an error)
+// decides. The help lists every option and environment variable from one table of each.
 class CommandLine {
 public:
     static constexpr int kMaxRenderHours = 1000;
