@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
@@ -235,40 +236,37 @@ void SysfsPowerStatus::ReadHealth(KeptSupply& supply, PowerSupplyRecord& record)
     record.cycleCount = ReadNumber(supply, kCycleCount);
 }
 
-bool SysfsPowerStatus::ReadText(KeptSupply& supply, Attribute attribute, std::string& text) {
-    text.clear();
+std::optional<std::string_view> SysfsPowerStatus::ReadLine(KeptSupply& supply, Attribute attribute,
+                                                           std::array<char, 256>& buffer) {
     const int fd = supply.files[attribute];
     if (fd < 0) {
-        return false;
+        return std::nullopt;
     }
-    char buffer[256];
-    const ssize_t got = ::pread(fd, buffer, sizeof buffer, 0);
+    const ssize_t got = ::pread(fd, buffer.data(), buffer.size(), 0);
     if (got < 0 && (errno == ENODEV || errno == ENOENT)) {
         supply.failed = true;
         m_listAgain = true;
     }
     if (got <= 0) {
-        return false;
+        return std::nullopt;
     }
-    text = FirstLine(buffer, got);
-    return true;
+    return FirstLine(buffer.data(), got);
+}
+
+bool SysfsPowerStatus::ReadText(KeptSupply& supply, Attribute attribute, std::string& text) {
+    std::array<char, 256> buffer;
+    const std::optional<std::string_view> line = ReadLine(supply, attribute, buffer);
+    text = line.value_or(std::string_view());
+    return line.has_value();
 }
 
 std::optional<std::int64_t> SysfsPowerStatus::ReadNumber(KeptSupply& supply, Attribute attribute) {
-    const int fd = supply.files[attribute];
-    if (fd < 0) {
+    std::array<char, 256> buffer;
+    const std::optional<std::string_view> line = ReadLine(supply, attribute, buffer);
+    if (!line) {
         return std::nullopt;
     }
-    char buffer[256];
-    const ssize_t got = ::pread(fd, buffer, sizeof buffer, 0);
-    if (got < 0 && (errno == ENODEV || errno == ENOENT)) {
-        supply.failed = true;
-        m_listAgain = true;
-    }
-    if (got <= 0) {
-        return std::nullopt;
-    }
-    const std::string_view text = FirstLine(buffer, got);
+    const std::string_view text = *line;
     std::int64_t value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || ec != std::errc() || end != text.data() + text.size()) {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/IPowerStatus.h"
@@ -72,6 +73,10 @@ private:
     bool OpenSupply(const std::string& name, KeptSupply& supply, PowerSupplyRecord& record);
     void ReadHealth(KeptSupply& supply, PowerSupplyRecord& record);
     void ReadRecords();
+    // An attribute's first line, read again from offset 0 into `buffer`; none when the supply
+    // lacks it or the read fails. A supply that went away is listed again at the next reading.
+    std::optional<std::string_view> ReadLine(KeptSupply& supply, Attribute attribute,
+                                             std::array<char, 256>& buffer);
     bool ReadText(KeptSupply& supply, Attribute attribute, std::string& text);
     std::optional<std::int64_t> ReadNumber(KeptSupply& supply, Attribute attribute);
     static void Close(KeptSupply& supply);
