@@ -105,6 +105,17 @@ void CDataExchange::Text(int id, std::string& value, int maxUnits) {
     value = std::move(text);
 }
 
+void CDataExchange::Colour(int id, COLORREF& value) {
+    if (m_bFailed) {
+        return;
+    }
+    if (m_bSaveAndValidate) {
+        value = m_controls.GetColour(id);
+    } else {
+        m_controls.SetColour(id, value);
+    }
+}
+
 void CDataExchange::MinMaxInt(int value, int lowest, int highest) {
     if (m_bFailed || !m_bSaveAndValidate) {
         return;

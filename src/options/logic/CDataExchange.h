@@ -34,6 +34,8 @@ public:
     void Text(int id, std::string& value, int maxUnits);
     // Range check of the number last exchanged with Int(); only when taking values.
     void MinMaxInt(int value, int lowest, int highest);
+    // A colour picker's colour; any colour is taken.
+    void Colour(int id, COLORREF& value);
 
 private:
     void Fail(int id, const std::string& message);

@@ -15,13 +15,12 @@ public:
     CDlgGeneralCfg(const CSettingsStore& store, IStartupShortcut& shortcut,
                    IPageControls& controls);
 
-    bool OnApply() override;
     void OnClicked(int id) override;
     void OnKillFocus(int id) override;
 
 protected:
     void ReadSettings() override;
-    void DoDataExchange(CDataExchange& dx) override;
+    void Store(const PageBinding& binding) override;
 
 private:
     // "Auto start after a soft reset" as last read or applied: the shortcut is touched only

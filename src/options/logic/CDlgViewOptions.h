@@ -12,14 +12,7 @@ namespace torvane {
 // checked. The time scale must be 1 to 50 hours.
 class CDlgViewOptions : public COptionsPage {
 public:
-    CDlgViewOptions(const CSettingsStore& store, IPageControls& controls)
-        : COptionsPage(store, controls) {}
-
-    bool OnApply() override;
-
-protected:
-    void ReadSettings() override;
-    void DoDataExchange(CDataExchange& dx) override;
+    CDlgViewOptions(const CSettingsStore& store, IPageControls& controls);
 
 private:
     bool m_bShowDetailedGrid = false;
