@@ -38,6 +38,10 @@ public:
     void Colour(int id, COLORREF& value);
 
 private:
+    // A value any state of its control stands for: taken or shown as it is.
+    template <typename T>
+    void Plain(int id, T& value, T (IPageControls::*take)(int) const,
+               void (IPageControls::*show)(int, T));
     void Fail(int id, const std::string& message);
 
     IPageControls& m_controls;

@@ -16,9 +16,9 @@ public:
     CDlgSessionCfg(const CSettingsStore& store, IPageControls& controls);
 
 private:
+    std::string m_strSavePath;
     bool m_bAutoSave = false;
     bool m_bAutoStartOnBattery = false;
-    std::string m_strSavePath;
 };
 
 }  // namespace torvane
