@@ -11,6 +11,8 @@ template <typename... Ways>
 struct Overloaded : Ways... {
     using Ways::operator()...;
 };
+template <typename... Ways>
+Overloaded(Ways...) -> Overloaded<Ways...>;
 
 }  // namespace
 
