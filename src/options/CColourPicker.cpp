@@ -10,7 +10,6 @@
 #include "options/EdgePainting.h"
 #include "options/SystemColours.h"
 #include "options/logic/ColourPickerGeometry.h"
-#include "options/logic/PickMessages.h"
 
 namespace torvane {
 
@@ -121,25 +120,6 @@ void CColourPicker::OnPopupChange(COLORREF colour) {
 void CColourPicker::Notify(const std::vector<PickNotification>& notifications) {
     for (const PickNotification& n : notifications) {
         emit pickNotification(n.message, n.colour, m_nControlId);
-        switch (n.message) {
-            case MSG_PICK_CHANGE:
-                emit pickChange(n.colour, m_nControlId);
-                break;
-            case MSG_PICK_OPEN:
-                emit pickOpen(n.colour, m_nControlId);
-                break;
-            case MSG_PICK_CLOSE:
-                emit pickClose(n.colour, m_nControlId);
-                break;
-            case MSG_PICK_ACCEPT:
-                emit pickAccept(n.colour, m_nControlId);
-                break;
-            case MSG_PICK_CANCEL:
-                emit pickCancel(n.colour, m_nControlId);
-                break;
-            default:
-                break;
-        }
     }
 }
 

@@ -22,8 +22,8 @@ class CColourGridPopup;
 // colour and the button's control identifier, in this order for one choice:
 //   MSG_PICK_OPEN, any number of MSG_PICK_CHANGE, MSG_PICK_CLOSE, then MSG_PICK_ACCEPT or
 //   MSG_PICK_CANCEL.
-// Each comes through pickNotification() with its message number and through the signal of its
-// own name. The chosen colour is kept; an owner may also just read GetColour() when it needs it.
+// Each comes through pickNotification() with its message number. The chosen colour is kept; an
+// owner may also just read GetColour() when it needs it.
 class CColourPicker : public QPushButton {
     Q_OBJECT
 public:
@@ -51,11 +51,6 @@ public:
 
 signals:
     void pickNotification(unsigned message, COLORREF colour, int controlId);
-    void pickChange(COLORREF colour, int controlId);
-    void pickOpen(COLORREF colour, int controlId);
-    void pickClose(COLORREF colour, int controlId);
-    void pickAccept(COLORREF colour, int controlId);
-    void pickCancel(COLORREF colour, int controlId);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

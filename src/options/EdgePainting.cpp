@@ -4,6 +4,7 @@
 #include "options/EdgePainting.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QPainter>
 #include <QPen>
@@ -40,22 +41,23 @@ void DrawArrowGlyph(QPainter& painter, const QRect& rect, const QColor& colour) 
 
 QRect DrawEdge(QPainter& painter, const QRect& rect, unsigned edge, const SystemColours& colours) {
     QRect inner = rect;
-    if (edge & (kRaisedOuter | kSunkenOuter)) {
-        if (edge & kRaisedOuter) {
-            DrawRing(painter, inner, colours.light3d, colours.darkShadow3d);
+    // The outer ring, then the inner one inside it: each raised, sunken or left out. A pair of
+    // colours is the top and left sides', then the bottom and right sides'.
+    using Sides = std::pair<QColor, QColor>;
+    const auto ring = [&](unsigned raised, unsigned sunken, const Sides& up, const Sides& down) {
+        if (edge & raised) {
+            DrawRing(painter, inner, up.first, up.second);
+        } else if (edge & sunken) {
+            DrawRing(painter, inner, down.first, down.second);
         } else {
-            DrawRing(painter, inner, colours.shadow3d, colours.highlight3d);
+            return;
         }
         inner.adjust(1, 1, -1, -1);
-    }
-    if (edge & (kRaisedInner | kSunkenInner)) {
-        if (edge & kRaisedInner) {
-            DrawRing(painter, inner, colours.highlight3d, colours.shadow3d);
-        } else {
-            DrawRing(painter, inner, colours.darkShadow3d, colours.light3d);
-        }
-        inner.adjust(1, 1, -1, -1);
-    }
+    };
+    ring(kRaisedOuter, kSunkenOuter, {colours.light3d, colours.darkShadow3d},
+         {colours.shadow3d, colours.highlight3d});
+    ring(kRaisedInner, kSunkenInner, {colours.highlight3d, colours.shadow3d},
+         {colours.darkShadow3d, colours.light3d});
     return inner;
 }
 

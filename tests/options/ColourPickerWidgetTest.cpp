@@ -49,22 +49,9 @@ protected:
                          [this](unsigned message, COLORREF colour, int id) {
                              received.push_back({message, colour, id});
                          });
-        // The named signals must agree with the numbered one.
-        auto record = [this](unsigned message) {
-            return [this, message](COLORREF colour, int id) {
-                named.push_back({message, colour, id});
-            };
-        };
-        QObject::connect(picker, &CColourPicker::pickChange, record(MSG_PICK_CHANGE));
-        QObject::connect(picker, &CColourPicker::pickOpen, record(MSG_PICK_OPEN));
-        QObject::connect(picker, &CColourPicker::pickClose, record(MSG_PICK_CLOSE));
-        QObject::connect(picker, &CColourPicker::pickAccept, record(MSG_PICK_ACCEPT));
-        QObject::connect(picker, &CColourPicker::pickCancel, record(MSG_PICK_CANCEL));
         page->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
     }
-
-    void TearDown() override { EXPECT_EQ(received, named); }
 
     CColourGridPopup* Open() {
         QTest::mouseClick(picker, Qt::LeftButton, {}, picker->rect().center());
@@ -85,7 +72,6 @@ protected:
     std::unique_ptr<QWidget> page;
     CColourPicker* picker = nullptr;
     std::vector<Received> received;
-    std::vector<Received> named;
 };
 
 TEST_F(PickerOnPage, SizesItselfOnCreation) {

@@ -60,15 +60,21 @@ void CDataExchange::Fail(int id, const std::string& message) {
     m_controls.FocusControl(id);
 }
 
-void CDataExchange::Check(int id, bool& value) {
+template <typename T>
+void CDataExchange::Plain(int id, T& value, T (IPageControls::*take)(int) const,
+                          void (IPageControls::*show)(int, T)) {
     if (m_bFailed) {
         return;
     }
     if (m_bSaveAndValidate) {
-        value = m_controls.IsChecked(id);
+        value = (m_controls.*take)(id);
     } else {
-        m_controls.SetChecked(id, value);
+        (m_controls.*show)(id, value);
     }
+}
+
+void CDataExchange::Check(int id, bool& value) {
+    Plain(id, value, &IPageControls::IsChecked, &IPageControls::SetChecked);
 }
 
 void CDataExchange::Int(int id, int& value) {
@@ -103,6 +109,10 @@ void CDataExchange::Text(int id, std::string& value, int maxUnits) {
         return;
     }
     value = std::move(text);
+}
+
+void CDataExchange::Colour(int id, COLORREF& value) {
+    Plain(id, value, &IPageControls::GetColour, &IPageControls::SetColour);
 }
 
 void CDataExchange::MinMaxInt(int value, int lowest, int highest) {

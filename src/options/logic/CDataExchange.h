@@ -34,8 +34,14 @@ public:
     void Text(int id, std::string& value, int maxUnits);
     // Range check of the number last exchanged with Int(); only when taking values.
     void MinMaxInt(int value, int lowest, int highest);
+    // A colour picker's colour; any colour is taken.
+    void Colour(int id, COLORREF& value);
 
 private:
+    // A value any state of its control stands for: taken or shown as it is.
+    template <typename T>
+    void Plain(int id, T& value, T (IPageControls::*take)(int) const,
+               void (IPageControls::*show)(int, T));
     void Fail(int id, const std::string& message);
 
     IPageControls& m_controls;

@@ -4,31 +4,27 @@
 #include "options/logic/CDlgGeneralCfg.h"
 
 #include "options/logic/OptionsControlIds.h"
-#include "settings/SettingsTable.h"
 
 namespace torvane {
 
 CDlgGeneralCfg::CDlgGeneralCfg(const CSettingsStore& store, IStartupShortcut& shortcut,
                                IPageControls& controls)
-    : COptionsPage(store, controls), m_shortcut(shortcut) {}
-
-void CDlgGeneralCfg::ReadSettings() {
-    m_bAutoPowerOff = ReadFlag(m_store, Setting::AutoPowerOff);
-    Controls().EnableControl(IDC_POWER_OFF_AT, m_bAutoPowerOff);
-    // Shown as stored; the field keeps it within range once the user has been in it.
-    m_nAutoPowerOffAt = static_cast<int>(ReadNumber(m_store, Setting::AutoPowerOffAt));
-    m_bAutoStart = ReadFlag(m_store, Setting::AutoStart);
-    m_bAutoStartApplied = m_bAutoStart;
-    m_bMinimizeOnStart = ReadFlag(m_store, Setting::MinimizeOnStart);
-    m_bIgnorePowerOff = ReadFlag(m_store, Setting::IgnorePowerOff);
+    : COptionsPage(store, controls), m_shortcut(shortcut) {
+    Bind({
+        {IDC_IGNORE_POWER_OFF, m_bIgnorePowerOff, Setting::IgnorePowerOff},
+        {IDC_AUTO_POWER_OFF, m_bAutoPowerOff, Setting::AutoPowerOff},
+        // Shown as stored; the field keeps it within range once the user has been in it.
+        {IDC_POWER_OFF_AT, m_nAutoPowerOffAt, Setting::AutoPowerOffAt,
+         PageBinding::Range::Unchecked},
+        {IDC_AUTO_START, m_bAutoStart, Setting::AutoStart},
+        {IDC_MINIMIZE_ON_START, m_bMinimizeOnStart, Setting::MinimizeOnStart},
+    });
 }
 
-void CDlgGeneralCfg::DoDataExchange(CDataExchange& dx) {
-    dx.Check(IDC_AUTO_POWER_OFF, m_bAutoPowerOff);
-    dx.Check(IDC_AUTO_START, m_bAutoStart);
-    dx.Check(IDC_IGNORE_POWER_OFF, m_bIgnorePowerOff);
-    dx.Check(IDC_MINIMIZE_ON_START, m_bMinimizeOnStart);
-    dx.Int(IDC_POWER_OFF_AT, m_nAutoPowerOffAt);
+void CDlgGeneralCfg::ReadSettings() {
+    COptionsPage::ReadSettings();
+    m_bAutoStartApplied = m_bAutoStart;
+    Controls().EnableControl(IDC_POWER_OFF_AT, m_bAutoPowerOff);
 }
 
 void CDlgGeneralCfg::OnClicked(int id) {
@@ -56,25 +52,22 @@ void CDlgGeneralCfg::OnKillFocus(int id) {
     }
 }
 
-bool CDlgGeneralCfg::OnApply() {
-    if (!UpdateData(true)) {
-        return false;
+void CDlgGeneralCfg::Store(const PageBinding& binding) {
+    if (binding.GetSetting() != Setting::AutoStart) {
+        COptionsPage::Store(binding);
+        return;
     }
-    WriteFlag(m_store, Setting::IgnorePowerOff, m_bIgnorePowerOff);
-    WriteFlag(m_store, Setting::AutoPowerOff, m_bAutoPowerOff);
-    WriteNumber(m_store, Setting::AutoPowerOffAt, static_cast<DWORD>(m_nAutoPowerOffAt));
-    if (m_bAutoStart != m_bAutoStartApplied) {
-        // Remembered and stored before the shortcut step, whatever that step's outcome.
-        m_bAutoStartApplied = m_bAutoStart;
-        WriteFlag(m_store, Setting::AutoStart, m_bAutoStart);
-        if (m_bAutoStart) {
-            m_shortcut.Create();
-        } else {
-            m_shortcut.Delete();
-        }
+    if (m_bAutoStart == m_bAutoStartApplied) {
+        return;
     }
-    WriteFlag(m_store, Setting::MinimizeOnStart, m_bMinimizeOnStart);
-    return true;
+    // Remembered and stored before the shortcut step, whatever that step's outcome.
+    m_bAutoStartApplied = m_bAutoStart;
+    COptionsPage::Store(binding);
+    if (m_bAutoStart) {
+        m_shortcut.Create();
+    } else {
+        m_shortcut.Delete();
+    }
 }
 
 }  // namespace torvane

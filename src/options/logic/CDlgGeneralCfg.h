@@ -15,24 +15,24 @@ public:
     CDlgGeneralCfg(const CSettingsStore& store, IStartupShortcut& shortcut,
                    IPageControls& controls);
 
-    bool OnApply() override;
     void OnClicked(int id) override;
     void OnKillFocus(int id) override;
 
 protected:
     void ReadSettings() override;
-    void DoDataExchange(CDataExchange& dx) override;
+    void Store(const PageBinding& binding) override;
 
 private:
-    // "Auto start after a soft reset" as last read or applied: the shortcut is touched only
-    // when the box differs from it.
-    bool m_bAutoStartApplied = false;
     IStartupShortcut& m_shortcut;
-    bool m_bAutoPowerOff = false;
-    bool m_bAutoStart = false;
+    // Power.
     bool m_bIgnorePowerOff = false;
-    bool m_bMinimizeOnStart = false;
+    bool m_bAutoPowerOff = false;
     int m_nAutoPowerOffAt = 0;
+    // Start up.
+    bool m_bAutoStart = false;
+    // The box as last read or applied: the shortcut is touched only when the box differs.
+    bool m_bAutoStartApplied = false;
+    bool m_bMinimizeOnStart = false;
 };
 
 }  // namespace torvane

@@ -13,19 +13,12 @@ namespace torvane {
 // inverted: 0 for a checked box, 1 for an unchecked one, so an absent value shows checked.
 class CDlgSessionCfg : public COptionsPage {
 public:
-    CDlgSessionCfg(const CSettingsStore& store, IPageControls& controls)
-        : COptionsPage(store, controls) {}
-
-    bool OnApply() override;
-
-protected:
-    void ReadSettings() override;
-    void DoDataExchange(CDataExchange& dx) override;
+    CDlgSessionCfg(const CSettingsStore& store, IPageControls& controls);
 
 private:
+    std::string m_strSavePath;
     bool m_bAutoSave = false;
     bool m_bAutoStartOnBattery = false;
-    std::string m_strSavePath;
 };
 
 }  // namespace torvane

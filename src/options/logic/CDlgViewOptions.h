@@ -12,23 +12,19 @@ namespace torvane {
 // checked. The time scale must be 1 to 50 hours.
 class CDlgViewOptions : public COptionsPage {
 public:
-    CDlgViewOptions(const CSettingsStore& store, IPageControls& controls)
-        : COptionsPage(store, controls) {}
-
-    bool OnApply() override;
-
-protected:
-    void ReadSettings() override;
-    void DoDataExchange(CDataExchange& dx) override;
+    CDlgViewOptions(const CSettingsStore& store, IPageControls& controls);
 
 private:
-    bool m_bShowDetailedGrid = false;
+    // The grid lines.
     bool m_bShowHGrid = false;
-    bool m_bDrawEstimations = false;
+    bool m_bShowVGrid = false;
+    bool m_bShowDetailedGrid = false;
+    // The reference curves of slots 1 to 3.
     bool m_bShowRef1 = false;
     bool m_bShowRef2 = false;
     bool m_bShowRef3 = false;
-    bool m_bShowVGrid = false;
+    // The estimation lines and the hours across the graph.
+    bool m_bDrawEstimations = false;
     int m_nScaleHours = 0;
 };
 

@@ -19,11 +19,8 @@ public:
     }
 
     int Down() const {
-        if (m_current == kAutomaticBox) {
-            return 0;
-        }
-        if (m_current == kCancelBox) {
-            return m_shape.automatic ? kAutomaticBox : 0;
+        if (OnButton()) {
+            return AfterButton();
         }
         if (IsCell(m_row + 1, m_col)) {
             return Cell(m_row + 1, m_col);
@@ -32,11 +29,8 @@ public:
     }
 
     int Up() const {
-        if (m_current == kAutomaticBox) {
-            return m_shape.cancel ? kCancelBox : Last();
-        }
-        if (m_current == kCancelBox) {
-            return Last();
+        if (OnButton()) {
+            return BeforeButton();
         }
         if (m_row > 0) {
             return Cell(m_row - 1, m_col);
@@ -45,11 +39,8 @@ public:
     }
 
     int Right() const {
-        if (m_current == kAutomaticBox) {
-            return 0;
-        }
-        if (m_current == kCancelBox) {
-            return m_shape.automatic ? kAutomaticBox : 0;
+        if (OnButton()) {
+            return AfterButton();
         }
         int row = m_row;
         int col = m_col + 1;
@@ -64,11 +55,8 @@ public:
     }
 
     int Left() const {
-        if (m_current == kAutomaticBox) {
-            return m_shape.cancel ? kCancelBox : Last();
-        }
-        if (m_current == kCancelBox) {
-            return Last();
+        if (OnButton()) {
+            return BeforeButton();
         }
         if (m_col > 0) {
             return Cell(m_row, m_col - 1);
@@ -86,6 +74,15 @@ private:
     }
     int Cell(int row, int col) const { return row * m_shape.columns + col; }
     int Last() const { return m_shape.colourCount - 1; }
+    bool OnButton() const { return m_current == kAutomaticBox || m_current == kCancelBox; }
+    // Down or Right from a button: Cancel leads to Automatic, Automatic to the first cell.
+    int AfterButton() const {
+        return m_current == kCancelBox && m_shape.automatic ? kAutomaticBox : 0;
+    }
+    // Up or Left from a button: Automatic leads to Cancel, Cancel to the last cell.
+    int BeforeButton() const {
+        return m_current == kAutomaticBox && m_shape.cancel ? kCancelBox : Last();
+    }
     int CancelElseAutomaticElseFirst() const {
         if (m_shape.cancel) {
             return kCancelBox;
