@@ -11,8 +11,8 @@
 
 namespace torvane::test {
 
-// A registry held in memory. Names compare without case; every access is counted per key so
-// tests can tell that a key was never touched.
+// A registry held in memory. Names compare as the hive's do, ASCII letters without case; every
+// access is counted per key so tests can tell that a key was never touched.
 class MemoryRegistry : public IRegistry {
 public:
     bool CreateKey(const std::string& keyPath) override;
@@ -35,12 +35,11 @@ public:
 
 private:
     static std::string Fold(const std::string& s);
+    const RegValue* Find(const std::string& keyPath, const std::string& valueName) const;
     std::map<std::string, std::map<std::string, RegValue>> m_keys;  // folded names
     std::map<std::string, int> m_access;
 };
 
-// A REG_DWORD value: the number's 4 bytes, little-endian.
-RegValue DwordValue(std::uint32_t number);
 // The 4-byte number any registry holds under the name; 0xDEADBEEF when it holds none.
 std::uint32_t StoredDword(IRegistry& registry, const std::string& keyPath,
                           const std::string& valueName);
