@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "platform/HiveDocument.h"
 #include "platform/RegistryEncoding.h"
 
 namespace torvane::test {
@@ -37,7 +38,8 @@ const RegValue* MemoryRegistry::Find(const std::string& keyPath,
 
 bool MemoryRegistry::CreateKey(const std::string& keyPath) {
     ++m_access[Fold(keyPath)];
-    if (failAll || (failWrites && m_keys.count(Fold(keyPath)) == 0)) {
+    if (!HiveDocument::IsValidKeyPath(keyPath) || failAll ||
+        (failWrites && !m_keys.contains(Fold(keyPath)))) {
         return false;
     }
     m_keys[Fold(keyPath)];
@@ -58,7 +60,14 @@ bool MemoryRegistry::QueryValue(const std::string& keyPath, const std::string& v
 bool MemoryRegistry::SetValue(const std::string& keyPath, const std::string& valueName,
                               const RegValue& value) {
     ++m_access[Fold(keyPath)];
-    if (failAll || failWrites) {
+    if (!HiveDocument::IsValidKeyPath(keyPath) || !HiveDocument::IsValidValueName(valueName) ||
+        failAll) {
+        return false;
+    }
+    // As on a full disk, only a write that changes something fails.
+    const RegValue* stored = Find(keyPath, valueName);
+    const bool same = stored != nullptr && stored->type == value.type && stored->data == value.data;
+    if (failWrites && !same) {
         return false;
     }
     m_keys[Fold(keyPath)][Fold(valueName)] = value;
@@ -68,7 +77,7 @@ bool MemoryRegistry::SetValue(const std::string& keyPath, const std::string& val
 
 bool MemoryRegistry::DeleteValue(const std::string& keyPath, const std::string& valueName) {
     ++m_access[Fold(keyPath)];
-    if (failAll || failWrites) {
+    if (failAll || (failWrites && Find(keyPath, valueName) != nullptr)) {
         return false;
     }
     auto key = m_keys.find(Fold(keyPath));

@@ -11,8 +11,10 @@
 
 namespace torvane::test {
 
-// A registry held in memory. Names compare as the hive's do, ASCII letters without case; every
-// access is counted per key so tests can tell that a key was never touched.
+// A registry held in memory that behaves as the hive file does: names compare with their ASCII
+// letters' case folded, names the hive could not store are refused, and a failing store fails
+// only the calls the hive's would. Every access is counted per key so tests can tell that a key
+// was never touched.
 class MemoryRegistry : public IRegistry {
 public:
     bool CreateKey(const std::string& keyPath) override;
@@ -28,8 +30,9 @@ public:
     std::uint32_t GetDword(const std::string& keyPath, const std::string& valueName) const;
     int AccessCount(const std::string& keyPath) const;
 
-    bool failAll = false;     // every operation fails, as with an unreadable store
-    bool failWrites = false;  // every change fails, reads still work (a full disk)
+    bool failAll = false;  // every operation fails, as with an unreadable store
+    // Every change fails, reads still work (a full disk); a call that changes nothing succeeds.
+    bool failWrites = false;
     // Value names written, in order, with their key.
     std::vector<std::pair<std::string, std::string>> writeLog;
 
