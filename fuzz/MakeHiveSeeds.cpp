@@ -10,9 +10,11 @@
 
 #include "SeedCorpus.h"
 #include "platform/HiveDocument.h"
+#include "platform/RegistryEncoding.h"
 
 namespace {
 
+using torvane::RegistryEncoding;
 using torvane::RegValue;
 
 RegValue Value(std::uint32_t type, std::vector<std::uint8_t> data) {
@@ -33,15 +35,15 @@ int main(int argc, char** argv) {
 
     torvane::HiveDocument doc;
     const std::string key = "HKEY_LOCAL_MACHINE\\Software\\Quillmark\\Torvane";
-    doc.Set(key, "InitData", Value(torvane::REG_DWORD, {3, 0, 0, 0}));
-    doc.Set(key, "SavePath", Value(torvane::REG_SZ, {'\\', 0, 'M', 0, 0xe9, 0, 0, 0}));
-    doc.Set(key, "Quote \"\\", Value(torvane::REG_SZ, {'"', 0, '\\', 0, 0, 0}));
+    doc.Set(key, "InitData", RegistryEncoding::Dword(3));
+    doc.Set(key, "SavePath", RegistryEncoding::String(u"\\M\u00e9"));
+    doc.Set(key, "Quote \"\\", RegistryEncoding::String(u"\"\\"));
     doc.Set(key, "Odd", Value(torvane::REG_SZ, {'a', 0, 'b'}));
     doc.Set(key, "Short", Value(torvane::REG_DWORD, {1, 2}));
     doc.Set(key, "Blob", Value(torvane::REG_BINARY, {0, 0xff, 0x10}));
     doc.Set(key, "", Value(torvane::REG_MULTI_SZ, {'a', 0, 0, 0, 0, 0}));
     doc.Set("HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Power\\Timeouts",
-            "BattSuspendTimeout", Value(torvane::REG_DWORD, {0xb4, 0, 0, 0}));
+            "BattSuspendTimeout", RegistryEncoding::Dword(0xb4));
     const std::string written = doc.Format();
 
     const std::vector<std::pair<std::string, std::string>> seeds = {

@@ -7,7 +7,7 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/HiveDocument.h"
+#include "platform/RegistryEncoding.h"
 
 namespace torvane {
 
@@ -46,7 +46,7 @@ std::string ExistingSpelling(const fs::path& folder, const std::string& name) {
     }
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         std::string candidate = it->path().filename().string();
-        if (HiveDocument::SameName(candidate, name)) {
+        if (RegistryEncoding::SameName(candidate, name)) {
             return candidate;
         }
     }

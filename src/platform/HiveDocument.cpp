@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/RegistryEncoding.h"
 #include "platform/TextConversion.h"
 
 namespace torvane {
@@ -13,10 +14,6 @@ namespace torvane {
 namespace {
 
 constexpr std::string_view kHeader = "REGEDIT4";
-
-char Fold(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool IsSpace(char c) {
     return c == ' ' || c == '\t';
@@ -43,7 +40,8 @@ bool HasControlCharacter(std::string_view s) {
 }
 
 bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
-    return s.size() >= prefix.size() && HiveDocument::SameName(s.substr(0, prefix.size()), prefix);
+    return s.size() >= prefix.size() &&
+           RegistryEncoding::SameName(s.substr(0, prefix.size()), prefix);
 }
 
 int HexDigit(char c) {
@@ -128,20 +126,6 @@ std::optional<std::vector<std::uint8_t>> ParseHexBytes(std::string_view s) {
     }
 }
 
-RegValue StringValue(const std::string& text) {
-    const std::u16string units = Utf8ToUtf16(text);
-    RegValue value;
-    value.type = REG_SZ;
-    value.data.reserve((units.size() + 1) * 2);
-    for (char16_t u : units) {
-        value.data.push_back(static_cast<std::uint8_t>(u & 0xFF));
-        value.data.push_back(static_cast<std::uint8_t>(u >> 8));
-    }
-    value.data.push_back(0);
-    value.data.push_back(0);
-    return value;
-}
-
 // The text of a REG_SZ value when it can be written as a quoted string and read back to the
 // same bytes: whole UTF-16 units, one terminating zero at the end and nowhere else, properly
 // paired surrogates and no control characters.
@@ -150,10 +134,7 @@ std::optional<std::string> StringText(const RegValue& value) {
     if (value.type != REG_SZ || d.size() < 2 || d.size() % 2 != 0) {
         return std::nullopt;
     }
-    std::u16string units;
-    for (std::size_t i = 0; i + 2 <= d.size(); i += 2) {
-        units += static_cast<char16_t>(d[i] | (d[i + 1] << 8));
-    }
+    std::u16string units = RegistryEncoding::Units(d);
     if (units.back() != 0) {
         return std::nullopt;
     }
@@ -177,11 +158,8 @@ std::string FormatValue(const RegValue& value) {
     }
     static const char* const kDigits = "0123456789abcdef";
     std::string out;
-    if (value.type == REG_DWORD && value.data.size() == 4) {
-        std::uint32_t v = 0;
-        for (std::size_t i = 0; i < 4; ++i) {
-            v |= static_cast<std::uint32_t>(value.data[i]) << (8 * i);
-        }
+    if (value.type == REG_DWORD && value.data.size() == RegistryEncoding::kDwordBytes) {
+        const std::uint32_t v = *RegistryEncoding::ReadDword(value.data);
         out = "dword:";
         for (int shift = 28; shift >= 0; shift -= 4) {
             out += kDigits[(v >> shift) & 0xF];
@@ -219,19 +197,14 @@ std::optional<RegValue> ParseValue(std::string_view s) {
         if (!text || !Trim(s).empty() || !IsValidUtf8(*text)) {
             return std::nullopt;
         }
-        return StringValue(*text);
+        return RegistryEncoding::String(*text);
     }
     if (StartsWithNoCase(s, "dword:")) {
         const auto number = ParseHexNumber(s.substr(6), 8);
         if (!number) {
             return std::nullopt;
         }
-        RegValue value;
-        value.type = REG_DWORD;
-        for (int shift = 0; shift < 32; shift += 8) {
-            value.data.push_back(static_cast<std::uint8_t>((*number >> shift) & 0xFF));
-        }
-        return value;
+        return RegistryEncoding::Dword(*number);
     }
     RegValue value;
     if (StartsWithNoCase(s, "hex:")) {
@@ -277,26 +250,6 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 }
 
 }  // namespace
-
-bool HiveDocument::SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Fold(a[i]) != Fold(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string HiveDocument::FoldName(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded) {
-        c = Fold(c);
-    }
-    return folded;
-}
 
 bool HiveDocument::IsValidValueName(std::string_view valueName) {
     return IsValidUtf8(valueName) && !HasControlCharacter(valueName);
@@ -414,7 +367,7 @@ std::string HiveDocument::Format() const {
 
 HiveDocument::Key* HiveDocument::FindKey(std::string_view keyPath) {
     for (Key& key : m_keys) {
-        if (SameName(key.path, keyPath)) {
+        if (RegistryEncoding::SameName(key.path, keyPath)) {
             return &key;
         }
     }
@@ -427,9 +380,10 @@ const HiveDocument::Key* HiveDocument::FindKey(std::string_view keyPath) const {
 
 bool HiveDocument::HasKey(std::string_view keyPath) const {
     for (const Key& key : m_keys) {
-        if (SameName(key.path, keyPath) ||
+        if (RegistryEncoding::SameName(key.path, keyPath) ||
             (key.path.size() > keyPath.size() && key.path[keyPath.size()] == '\\' &&
-             SameName(std::string_view(key.path).substr(0, keyPath.size()), keyPath))) {
+             RegistryEncoding::SameName(std::string_view(key.path).substr(0, keyPath.size()),
+                                        keyPath))) {
             return true;
         }
     }
@@ -441,7 +395,7 @@ const RegValue* HiveDocument::Find(std::string_view keyPath, std::string_view va
     if (key == nullptr) {
         return nullptr;
     }
-    const auto it = key->index.find(FoldName(valueName));
+    const auto it = key->index.find(RegistryEncoding::FoldName(valueName));
     return it == key->index.end() ? nullptr : &key->values[it->second].value;
 }
 
@@ -457,7 +411,8 @@ bool HiveDocument::Set(std::string_view keyPath, std::string_view valueName,
                        const RegValue& value) {
     bool changed = AddKey(keyPath);
     Key* key = FindKey(keyPath);
-    const auto [it, inserted] = key->index.emplace(FoldName(valueName), key->values.size());
+    const auto [it, inserted] =
+        key->index.emplace(RegistryEncoding::FoldName(valueName), key->values.size());
     if (inserted) {
         key->values.push_back(Value{std::string(valueName), value});
         return true;
@@ -476,14 +431,14 @@ bool HiveDocument::Delete(std::string_view keyPath, std::string_view valueName) 
     if (key == nullptr) {
         return false;
     }
-    const auto it = key->index.find(FoldName(valueName));
+    const auto it = key->index.find(RegistryEncoding::FoldName(valueName));
     if (it == key->index.end()) {
         return false;
     }
     key->values.erase(key->values.begin() + static_cast<std::ptrdiff_t>(it->second));
     key->index.clear();
     for (std::size_t i = 0; i < key->values.size(); ++i) {
-        key->index.emplace(FoldName(key->values[i].name), i);
+        key->index.emplace(RegistryEncoding::FoldName(key->values[i].name), i);
     }
     return true;
 }

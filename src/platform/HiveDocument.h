@@ -52,8 +52,6 @@ public:
     // default value). Anything else could not be written back and is refused.
     static bool IsValidKeyPath(std::string_view keyPath);
     static bool IsValidValueName(std::string_view valueName);
-    static bool SameName(std::string_view a, std::string_view b);
-    static std::string FoldName(std::string_view name);
 
 private:
     Key* FindKey(std::string_view keyPath);

@@ -3,19 +3,13 @@
 
 #include "platform/ReadOnlyRegistry.h"
 
-#include <cctype>
+#include "platform/RegistryEncoding.h"
 
 namespace torvane {
 
 ReadOnlyRegistry::Name ReadOnlyRegistry::Fold(const std::string& keyPath,
                                               const std::string& valueName) {
-    auto lower = [](std::string s) {
-        for (char& c : s) {
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
-        return s;
-    };
-    return {lower(keyPath), lower(valueName)};
+    return {RegistryEncoding::FoldName(keyPath), RegistryEncoding::FoldName(valueName)};
 }
 
 bool ReadOnlyRegistry::CreateKey(const std::string&) {

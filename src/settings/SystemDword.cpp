@@ -3,6 +3,8 @@
 
 #include "settings/SystemDword.h"
 
+#include "platform/RegistryEncoding.h"
+
 namespace torvane {
 
 namespace {
@@ -23,25 +25,17 @@ bool ReadSystemDword(IRegistry& registry, const std::string& root, const std::st
     if (!registry.QueryValue(key, valueName, stored)) {
         return false;
     }
-    if (stored.data.empty() || stored.data.size() > 4) {
+    const auto number = RegistryEncoding::ReadDword(stored.data);
+    if (stored.data.empty() || !number) {
         return false;
     }
-    DWORD number = 0;
-    for (std::size_t i = stored.data.size(); i-- > 0;) {
-        number = (number << 8) | stored.data[i];  // little-endian bytes
-    }
-    value = number;
+    value = *number;
     return true;
 }
 
 bool WriteSystemDword(IRegistry& registry, const std::string& root, const std::string& keyPath,
                       const std::string& valueName, DWORD value) {
-    RegValue stored;
-    stored.type = REG_DWORD;
-    for (int shift = 0; shift < 32; shift += 8) {
-        stored.data.push_back(static_cast<std::uint8_t>(value >> shift));
-    }
-    return registry.SetValue(FullKey(root, keyPath), valueName, stored);
+    return registry.SetValue(FullKey(root, keyPath), valueName, RegistryEncoding::Dword(value));
 }
 
 }  // namespace torvane

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "platform/DevicePaths.h"
-#include "platform/HiveDocument.h"
+#include "platform/RegistryEncoding.h"
 
 namespace torvane::test {
 
@@ -34,7 +34,7 @@ Place Resolve(const std::string& path) {
                 place.parts.pop_back();  // a device path stays within its root
             }
         } else if (!part.empty() && part != ".") {
-            place.parts.push_back(place.host ? part : HiveDocument::FoldName(part));
+            place.parts.push_back(place.host ? part : RegistryEncoding::FoldName(part));
         }
         part.clear();
     };

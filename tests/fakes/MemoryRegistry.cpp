@@ -3,22 +3,43 @@
 
 #include "fakes/MemoryRegistry.h"
 
-#include <cctype>
-#include <cstring>
+#include <optional>
+
+#include "platform/HiveDocument.h"
+#include "platform/RegistryEncoding.h"
 
 namespace torvane::test {
 
-std::string MemoryRegistry::Fold(const std::string& s) {
-    std::string folded = s;
-    for (char& c : folded) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+namespace {
+
+// The number in exactly 4 bytes, as the tests' readings expect.
+std::optional<std::uint32_t> FourByteNumber(const RegValue& value) {
+    if (value.data.size() != RegistryEncoding::kDwordBytes) {
+        return std::nullopt;
     }
-    return folded;
+    return RegistryEncoding::ReadDword(value.data);
+}
+
+}  // namespace
+
+std::string MemoryRegistry::Fold(const std::string& s) {
+    return RegistryEncoding::FoldName(s);
+}
+
+const RegValue* MemoryRegistry::Find(const std::string& keyPath,
+                                     const std::string& valueName) const {
+    auto key = m_keys.find(Fold(keyPath));
+    if (key == m_keys.end()) {
+        return nullptr;
+    }
+    auto value = key->second.find(Fold(valueName));
+    return value == key->second.end() ? nullptr : &value->second;
 }
 
 bool MemoryRegistry::CreateKey(const std::string& keyPath) {
     ++m_access[Fold(keyPath)];
-    if (failAll || (failWrites && m_keys.count(Fold(keyPath)) == 0)) {
+    if (!HiveDocument::IsValidKeyPath(keyPath) || failAll ||
+        (failWrites && !m_keys.contains(Fold(keyPath)))) {
         return false;
     }
     m_keys[Fold(keyPath)];
@@ -28,25 +49,25 @@ bool MemoryRegistry::CreateKey(const std::string& keyPath) {
 bool MemoryRegistry::QueryValue(const std::string& keyPath, const std::string& valueName,
                                 RegValue& out) {
     ++m_access[Fold(keyPath)];
-    if (failAll) {
+    const RegValue* value = failAll ? nullptr : Find(keyPath, valueName);
+    if (value == nullptr) {
         return false;
     }
-    auto key = m_keys.find(Fold(keyPath));
-    if (key == m_keys.end()) {
-        return false;
-    }
-    auto value = key->second.find(Fold(valueName));
-    if (value == key->second.end()) {
-        return false;
-    }
-    out = value->second;
+    out = *value;
     return true;
 }
 
 bool MemoryRegistry::SetValue(const std::string& keyPath, const std::string& valueName,
                               const RegValue& value) {
     ++m_access[Fold(keyPath)];
-    if (failAll || failWrites) {
+    if (!HiveDocument::IsValidKeyPath(keyPath) || !HiveDocument::IsValidValueName(valueName) ||
+        failAll) {
+        return false;
+    }
+    // As on a full disk, only a write that changes something fails.
+    const RegValue* stored = Find(keyPath, valueName);
+    const bool same = stored != nullptr && stored->type == value.type && stored->data == value.data;
+    if (failWrites && !same) {
         return false;
     }
     m_keys[Fold(keyPath)][Fold(valueName)] = value;
@@ -56,7 +77,7 @@ bool MemoryRegistry::SetValue(const std::string& keyPath, const std::string& val
 
 bool MemoryRegistry::DeleteValue(const std::string& keyPath, const std::string& valueName) {
     ++m_access[Fold(keyPath)];
-    if (failAll || failWrites) {
+    if (failAll || (failWrites && Find(keyPath, valueName) != nullptr)) {
         return false;
     }
     auto key = m_keys.find(Fold(keyPath));
@@ -68,43 +89,26 @@ bool MemoryRegistry::DeleteValue(const std::string& keyPath, const std::string& 
 
 void MemoryRegistry::PutDword(const std::string& keyPath, const std::string& valueName,
                               std::uint32_t v) {
-    m_keys[Fold(keyPath)][Fold(valueName)] = DwordValue(v);
+    m_keys[Fold(keyPath)][Fold(valueName)] = RegistryEncoding::Dword(v);
 }
 
 bool MemoryRegistry::HasValue(const std::string& keyPath, const std::string& valueName) const {
-    auto key = m_keys.find(Fold(keyPath));
-    return key != m_keys.end() && key->second.count(Fold(valueName)) != 0;
+    return Find(keyPath, valueName) != nullptr;
 }
 
 std::uint32_t MemoryRegistry::GetDword(const std::string& keyPath,
                                        const std::string& valueName) const {
-    auto key = m_keys.find(Fold(keyPath));
-    if (key == m_keys.end()) {
-        return 0;
-    }
-    auto value = key->second.find(Fold(valueName));
-    if (value == key->second.end() || value->second.data.size() != 4) {
-        return 0;
-    }
-    std::uint32_t v = 0;
-    std::memcpy(&v, value->second.data.data(), 4);
-    return v;
-}
-
-RegValue DwordValue(std::uint32_t number) {
-    RegValue value{REG_DWORD, std::vector<std::uint8_t>(4)};
-    std::memcpy(value.data.data(), &number, 4);  // little-endian host
-    return value;
+    const RegValue* value = Find(keyPath, valueName);
+    return value == nullptr ? 0 : FourByteNumber(*value).value_or(0);
 }
 
 std::uint32_t StoredDword(IRegistry& registry, const std::string& keyPath,
                           const std::string& valueName) {
     RegValue value;
-    std::uint32_t number = 0xDEADBEEF;
-    if (registry.QueryValue(keyPath, valueName, value) && value.data.size() == 4) {
-        std::memcpy(&number, value.data.data(), 4);
+    if (!registry.QueryValue(keyPath, valueName, value)) {
+        return 0xDEADBEEF;
     }
-    return number;
+    return FourByteNumber(value).value_or(0xDEADBEEF);
 }
 
 int MemoryRegistry::AccessCount(const std::string& keyPath) const {

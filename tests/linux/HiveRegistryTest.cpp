@@ -14,6 +14,7 @@
 #include "fakes/FileSizeLimit.h"
 #include "fakes/MemoryRegistry.h"
 #include "fakes/TempDir.h"
+#include "platform/RegistryEncoding.h"
 
 namespace torvane::test {
 namespace {
@@ -39,10 +40,10 @@ TEST_F(HiveRegistryFile, CreatesTheFileAndItsFolderAndSeesOtherWriters) {
 
     EXPECT_TRUE(a.CreateKey(kKey));
     EXPECT_TRUE(std::filesystem::exists(path));
-    EXPECT_TRUE(a.SetValue(kKey, "InitData", DwordValue(3)));
+    EXPECT_TRUE(a.SetValue(kKey, "InitData", RegistryEncoding::Dword(3)));
     // Nothing is cached: the second instance sees the first one's value at once.
     EXPECT_EQ(ReadDword(b, "initdata"), 3u);
-    EXPECT_TRUE(b.SetValue(kKey, "INITDATA", DwordValue(2)));
+    EXPECT_TRUE(b.SetValue(kKey, "INITDATA", RegistryEncoding::Dword(2)));
     EXPECT_EQ(ReadDword(a, "InitData"), 2u);
     EXPECT_NE(TempDir::Read(path).find("\"InitData\"=dword:00000002"), std::string::npos);
 
@@ -52,7 +53,7 @@ TEST_F(HiveRegistryFile, CreatesTheFileAndItsFolderAndSeesOtherWriters) {
 
     // Names that could not be written back are refused and the file is left alone.
     const std::string before = TempDir::Read(path);
-    EXPECT_FALSE(a.SetValue(kKey, "two\nlines", DwordValue(1)));
+    EXPECT_FALSE(a.SetValue(kKey, "two\nlines", RegistryEncoding::Dword(1)));
     EXPECT_FALSE(a.CreateKey("A\\\\B"));
     EXPECT_EQ(TempDir::Read(path), before);
 }
@@ -76,7 +77,7 @@ TEST_F(HiveRegistryFile, ADamagedFileIsKeptAsBadBeforeItIsReplaced) {
     EXPECT_TRUE(reg.CreateKey(kKey));
     EXPECT_FALSE(std::filesystem::exists(path + ".bad"));
 
-    EXPECT_TRUE(reg.SetValue(kKey, "ShowHGrid", DwordValue(1)));
+    EXPECT_TRUE(reg.SetValue(kKey, "ShowHGrid", RegistryEncoding::Dword(1)));
     EXPECT_EQ(TempDir::Read(path + ".bad"), damaged);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_NE(warnings[0].find(path + ".bad"), std::string::npos);
@@ -85,7 +86,7 @@ TEST_F(HiveRegistryFile, ADamagedFileIsKeptAsBadBeforeItIsReplaced) {
     EXPECT_FALSE(HiveDocument::Parse(TempDir::Read(path)).Damaged());
 
     // The replaced file is sound, so later writes leave the kept copy alone.
-    EXPECT_TRUE(reg.SetValue(kKey, "ShowHGrid", DwordValue(0)));
+    EXPECT_TRUE(reg.SetValue(kKey, "ShowHGrid", RegistryEncoding::Dword(0)));
     EXPECT_EQ(TempDir::Read(path + ".bad"), damaged);
     EXPECT_EQ(warnings.size(), 1u);
 }
@@ -96,7 +97,7 @@ TEST_F(HiveRegistryFile, AFileThatCannotBeReadIsNeverReplaced) {
     RegValue value;
     EXPECT_FALSE(reg.QueryValue(kKey, "InitData", value));
     EXPECT_FALSE(reg.CreateKey(kKey));
-    EXPECT_FALSE(reg.SetValue(kKey, "InitData", DwordValue(3)));
+    EXPECT_FALSE(reg.SetValue(kKey, "InitData", RegistryEncoding::Dword(3)));
     EXPECT_TRUE(std::filesystem::is_directory(path));
 
     // Far larger than any hive: not read at all, said once, and kept as it is.
@@ -108,7 +109,7 @@ TEST_F(HiveRegistryFile, AFileThatCannotBeReadIsNeverReplaced) {
     std::vector<std::string> warnings;
     HiveRegistry large(path, [&](const std::string& m) { warnings.push_back(m); });
     EXPECT_FALSE(large.QueryValue(kKey, "InitData", value));
-    EXPECT_FALSE(large.SetValue(kKey, "InitData", DwordValue(2)));
+    EXPECT_FALSE(large.SetValue(kKey, "InitData", RegistryEncoding::Dword(2)));
     EXPECT_EQ(TempDir::Read(path), huge);
     ASSERT_EQ(warnings.size(), 2u);  // too large; the setting was not saved
     EXPECT_NE(warnings[0].find("too large"), std::string::npos);
@@ -117,7 +118,7 @@ TEST_F(HiveRegistryFile, AFileThatCannotBeReadIsNeverReplaced) {
 
 TEST_F(HiveRegistryFile, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
     HiveRegistry reg(path);
-    ASSERT_TRUE(reg.SetValue(kKey, "InitData", DwordValue(3)));
+    ASSERT_TRUE(reg.SetValue(kKey, "InitData", RegistryEncoding::Dword(3)));
     const std::string before = TempDir::Read(path);
 
     RegValue big;
@@ -152,7 +153,8 @@ TEST_F(HiveRegistryFile, TwoProcessesWritingAtOnceLoseNothing) {
             for (int i = 0; i < kWrites; ++i) {
                 const std::string name =
                     std::string(c == 0 ? "First" : "Second") + std::to_string(i);
-                ok = reg.SetValue(kKey, name, DwordValue(static_cast<std::uint32_t>(i * 2 + c))) &&
+                ok = reg.SetValue(kKey, name,
+                                  RegistryEncoding::Dword(static_cast<std::uint32_t>(i * 2 + c))) &&
                      ok;
             }
             _exit(ok ? 0 : 1);

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "platform/RegistryEncoding.h"
+
 namespace torvane::test {
 namespace {
 
@@ -19,16 +21,8 @@ RegValue Make(std::uint32_t type, std::vector<std::uint8_t> data) {
     return v;
 }
 
-RegValue Sz(const std::u16string& text) {
-    RegValue v;
-    v.type = REG_SZ;
-    for (char16_t u : text) {
-        v.data.push_back(static_cast<std::uint8_t>(u & 0xFF));
-        v.data.push_back(static_cast<std::uint8_t>(u >> 8));
-    }
-    v.data.push_back(0);
-    v.data.push_back(0);
-    return v;
+RegValue Sz(std::u16string_view text) {
+    return RegistryEncoding::String(text);
 }
 
 void ExpectSame(const RegValue* actual, const RegValue& expected) {

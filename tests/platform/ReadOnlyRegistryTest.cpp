@@ -5,6 +5,7 @@
 
 #include "fakes/MemoryRegistry.h"
 #include "platform/ReadOnlyRegistry.h"
+#include "platform/RegistryEncoding.h"
 
 namespace torvane::test {
 namespace {
@@ -19,7 +20,7 @@ TEST(ReadOnlyRegistry, ReadsBelowAndKeepsItsOwnChangesToItself) {
 
     EXPECT_EQ(StoredDword(view, kKey, "scalehours"), 5u);
     EXPECT_TRUE(view.CreateKey("HKEY_LOCAL_MACHINE\\Software\\Other"));
-    EXPECT_TRUE(view.SetValue(kKey, "SCALEHOURS", {REG_DWORD, {12, 0, 0, 0}}));
+    EXPECT_TRUE(view.SetValue(kKey, "SCALEHOURS", RegistryEncoding::Dword(12)));
     EXPECT_TRUE(view.DeleteValue(kKey, "ColorSess"));
     EXPECT_EQ(StoredDword(view, kKey, "ScaleHours"), 12u);
     EXPECT_EQ(StoredDword(view, kKey, "ColorSess"), 0xDEADBEEFu);

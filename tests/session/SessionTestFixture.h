@@ -15,6 +15,7 @@
 #include "fakes/FakeMainServices.h"
 #include "fakes/LogOf.h"
 #include "logfile/BatteryLogFile.h"
+#include "platform/RegistryEncoding.h"
 #include "session/CDlgMain.h"
 
 namespace torvane::test {
@@ -39,15 +40,7 @@ protected:
         registry.PutDword(kSettingsKey, name, value);
     }
     void SetSavePath(const std::string& path) {
-        RegValue value;
-        value.type = REG_SZ;
-        for (char c : path) {
-            value.data.push_back(static_cast<std::uint8_t>(c));
-            value.data.push_back(0);
-        }
-        value.data.push_back(0);
-        value.data.push_back(0);
-        registry.SetValue(kSettingsKey, "SavePath", value);
+        registry.SetValue(kSettingsKey, "SavePath", RegistryEncoding::String(path));
     }
 
     void Start() {

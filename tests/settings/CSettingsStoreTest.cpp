@@ -11,6 +11,7 @@
 #include "fakes/TempDir.h"
 #include "linux/HiveRegistry.h"
 #include "platform/HiveDocument.h"
+#include "platform/RegistryEncoding.h"
 
 namespace torvane::test {
 namespace {
@@ -92,6 +93,9 @@ TEST_F(SettingsStore, TextsUpTo199CharactersAreStoredAndReadBackWhole) {
 
     EXPECT_TRUE(store.WriteString("Blank", ""));
     EXPECT_EQ(Stored("Blank").data, (std::vector<std::uint8_t>{0, 0}));
+    EXPECT_TRUE(store.WriteString("Units", "A\xC3\xA9" + battery));
+    EXPECT_EQ(Stored("Units").data,
+              (std::vector<std::uint8_t>{'A', 0, 0xE9, 0, 0x3D, 0xD8, 0x0B, 0xDD, 0, 0}));
 }
 
 TEST_F(SettingsStore, TextsThatDoNotFit200UnitsReadAsEmpty) {
@@ -127,10 +131,7 @@ TEST(SettingsStoreOnHive, EveryCallGoesToTheFileAndCreatesTheKey) {
 
     // A change made behind the store's back is seen by the next read.
     HiveRegistry other(path);
-    RegValue v;
-    v.type = REG_DWORD;
-    v.data = {20, 0, 0, 0};
-    other.SetValue(kSettingsKey, "ScaleHours", v);
+    other.SetValue(kSettingsKey, "ScaleHours", RegistryEncoding::Dword(20));
     EXPECT_EQ(first.ReadDword("ScaleHours"), 20u);
 
     const auto doc = HiveDocument::Parse(TempDir::Read(path));
