@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "history/DischargeSplitter.h"
-#include "history/IImportFolder.h"
+#include "platform/IImportFolder.h"
 
 namespace torvane {
 

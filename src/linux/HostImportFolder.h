@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "history/IImportFolder.h"
+#include "platform/IImportFolder.h"
 
 namespace torvane {
 

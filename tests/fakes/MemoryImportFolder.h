@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "history/IImportFolder.h"
+#include "platform/IImportFolder.h"
 
 namespace torvane::test {
 
