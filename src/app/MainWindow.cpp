@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "app/ClientAreaView.h"
 #include "qt/DialogUnits.h"
@@ -119,6 +120,9 @@ bool MainWindow::ShowAndActivate(const std::string& activationToken) {
     // Out of minimised, keeping maximised; from hidden, shown anew.
     const bool wasShown = isVisible();
     setWindowState(windowState() & ~Qt::WindowMinimized);
+    if (!wasShown && windowHandle() != nullptr) {
+        ForgetIconicStart(*windowHandle());
+    }
     show();
     raise();
     if (ActivateWindow(*windowHandle(), activationToken)) {
@@ -129,10 +133,39 @@ bool MainWindow::ShowAndActivate(const std::string& activationToken) {
     // anew, as after the notification icon, so it always comes back.
     if (wasShown && !isActiveWindow() &&
         QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        hide();
-        show();
+        ShowAnew();
     }
     return false;
+}
+
+void MainWindow::ShowAnew() {
+    // A surface that starts maximised has no normal size to go back to, and its restore button
+    // does nothing: the new one starts at its normal size and is maximised once it is shown.
+    const Qt::WindowStates kept = windowState();
+    constexpr Qt::WindowStates kLarge = Qt::WindowMaximized | Qt::WindowFullScreen;
+    const QRect normal = normalGeometry();
+    hide();
+    if (kept & kLarge) {
+        m_statesOnceExposed = kept;
+        setWindowState(kept & ~kLarge);
+        if (normal.isValid()) {
+            resize(normal.size());
+        }
+        windowHandle()->installEventFilter(this);
+    }
+    show();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed() && m_statesOnceExposed != Qt::WindowNoState) {
+        windowHandle()->removeEventFilter(this);
+        const Qt::WindowStates states = m_statesOnceExposed;
+        m_statesOnceExposed = Qt::WindowNoState;
+        QMetaObject::invokeMethod(
+            this, [this, states] { setWindowState(states); }, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::PostQuit(int exitCode) {

@@ -49,9 +49,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Shows the window anew on Wayland, where nothing else brings a minimised window back.
+    void ShowAnew();
+
     CDlgMain* m_dlg = nullptr;
+    // Maximised or full screen, for a surface shown anew once it has its normal size.
+    Qt::WindowStates m_statesOnceExposed;
     QVBoxLayout* m_layout;  // the design's: client area and menu bar, at their own size
     ClientAreaView* m_client;
     QLabel* m_banner;

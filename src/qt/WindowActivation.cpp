@@ -10,6 +10,7 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
@@ -120,6 +121,39 @@ bool ActivateOnWayland(QWindow& window, const std::string& token) {
 }
 
 }  // namespace
+
+void ForgetIconicStart(QWindow& window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr || window.handle() == nullptr) {
+        return;
+    }
+    // WM_HINTS: flags, input, initial state, and six more words the window manager reads.
+    constexpr std::uint32_t kHintWords = 9;
+    constexpr std::uint32_t kStateHint = 1U << 1U;
+    constexpr std::uint32_t kNormalState = 1;
+    xcb_connection_t* connection = x11->connection();
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const ReplyPtr<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(connection,
+                               xcb_get_property(connection, 0, id, XCB_ATOM_WM_HINTS,
+                                                XCB_ATOM_WM_HINTS, 0, kHintWords),
+                               nullptr),
+        &std::free);
+    if (!reply || reply->format != 32) {
+        return;
+    }
+    std::array<std::uint32_t, kHintWords> hints{};
+    const auto words = std::min<std::size_t>(
+        static_cast<std::size_t>(xcb_get_property_value_length(reply.get())) / 4, kHintWords);
+    std::memcpy(hints.data(), xcb_get_property_value(reply.get()), words * 4);
+    if (words < 3 || (hints[0] & kStateHint) == 0 || hints[2] == kNormalState) {
+        return;
+    }
+    hints[2] = kNormalState;
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS,
+                        32, static_cast<std::uint32_t>(words), hints.data());
+    xcb_flush(connection);
+}
 
 unsigned int StartupIdTime(const std::string& startupId) {
     const std::size_t at = startupId.rfind("_TIME");

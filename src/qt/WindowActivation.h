@@ -21,6 +21,12 @@ namespace torvane {
 // none, the window is still asked to come forward as Qt does it, and false is returned.
 bool ActivateWindow(QWindow& window, const std::string& activationToken);
 
+// Makes a hidden window come back shown, not minimised, when it is shown again. On X11 Qt marks
+// a window that the program minimises to start out iconic, and takes the mark away only when
+// the program itself restores it: after the window manager (a task bar, a switcher) has
+// restored it, the window hidden to the notification icon would come back minimised.
+void ForgetIconicStart(QWindow& window);
+
 // The time of the user's launch in an X11 startup id ("..._TIME<number>"); 0 when it carries
 // none.
 unsigned int StartupIdTime(const std::string& startupId);

@@ -116,6 +116,25 @@ TEST_F(WaylandWindow, ASessionRunsOnThroughMaximiseAndRestore) {
     EXPECT_EQ(samples(), before + 2);
 }
 
+// Nothing but a new surface brings a minimised window back on Wayland; a maximised one comes
+// back maximised, and its restore button still gives the design's size.
+TEST_F(WaylandWindow, AMaximisedWindowBroughtBackCanBeRestored) {
+    MainWindow& window = app.Window();
+    const QSize design = window.size();
+    window.showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.width() > design.width(); }, 5000));
+    window.Minimize();
+    LetTheCompositorAnswer();
+
+    EXPECT_FALSE(window.ShowAndActivate(""));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window.isMaximized() && window.width() > design.width(); }, 5000));
+    LetTheCompositorAnswer();
+    window.showNormal();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.size() == design; }, 5000))
+        << window.width() << " x " << window.height();
+}
+
 // A later start of the program, with a launcher's token, while the first runs on the
 // compositor. weston 10 offers no xdg-activation, so the window cannot be brought forward
 // with the token: the later start says the program runs and still ends well.
