@@ -22,6 +22,7 @@ test=(
     fonts-dejavu-core  # the face the text drawing tests measure
     dbus-daemon        # the private system bus of the login manager test
     weston qt6-wayland # the window on a real Wayland compositor
+    xvfb               # the window on a real X server
     desktop-file-utils appstream groff-base dpkg-dev lintian
     reuse              # every file's licence
 )
